@@ -1,0 +1,21 @@
+// One submission of a file to the user's mail system through Simple MAPI.
+#ifndef POSTLARK_MAIL_MAIL_FILE_H_
+#define POSTLARK_MAIL_MAIL_FILE_H_
+
+#include <stdint.h>
+
+#include "simple_mapi.h"
+
+/// Opens the mail client's dialog for a new message with `subject`, `body`
+/// and the file at `path` attached, and waits until the user has sent or
+/// cancelled it. Returns MapMailResult of MAPISendMail's code; -1 with a
+/// line on standard output when the mail library cannot be loaded or has no
+/// MAPISendMail; MAPI_E_TEXT_TOO_LARGE with a line when a text does not fit,
+/// before the library is loaded.
+int32_t MailFile(const char* path, const char* subject, const char* body);
+
+/// The run's status for a Simple MAPI result code: 0 for a message sent or
+/// cancelled by the user, otherwise the code itself.
+int32_t MapMailResult(ULONG code);
+
+#endif  // POSTLARK_MAIL_MAIL_FILE_H_

@@ -1,0 +1,92 @@
+// The Windows loader calls over dlopen. A library is looked for only beside
+// the running executable, as Windows looks in the application's directory
+// first; nothing is taken from the current directory or the environment.
+
+#include "simple_mapi.h"
+
+#include <dlfcn.h>
+#include <limits.h>  // PATH_MAX
+#include <string.h>
+#include <unistd.h>  // readlink
+
+namespace {
+
+const char kDllSuffix[] = ".dll";
+const size_t kDllSuffixLength = sizeof kDllSuffix - 1;
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsNameCharacter(char c) {
+  c = LowerAscii(c);
+  return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+         c == '-';
+}
+
+// Turns "MAPI32.DLL" into "libmapi32.so": the stem in lower case, with or
+// without the ".dll" ending. Refuses anything but a plain file name, so
+// that no path can steer the search elsewhere. Returns false if the name
+// is not plain or does not fit.
+bool SharedObjectName(const char* name, char* out, size_t capacity) {
+  size_t length = strlen(name);
+  if (length > kDllSuffixLength) {
+    bool has_suffix = true;
+    for (size_t i = 0; i < kDllSuffixLength; ++i) {
+      if (LowerAscii(name[length - kDllSuffixLength + i]) != kDllSuffix[i])
+        has_suffix = false;
+    }
+    if (has_suffix) length -= kDllSuffixLength;
+  }
+  if (length == 0 || length + sizeof "lib.so" > capacity) return false;
+  memcpy(out, "lib", 3);
+  for (size_t i = 0; i < length; ++i) {
+    if (!IsNameCharacter(name[i])) return false;
+    out[3 + i] = LowerAscii(name[i]);
+  }
+  memcpy(out + 3 + length, ".so", sizeof ".so");
+  return true;
+}
+
+// Writes the directory of the running executable, with its trailing slash,
+// into `out`. Returns its length, or 0 if it cannot be told.
+size_t ExecutableDirectory(char* out, size_t capacity) {
+  ssize_t length = readlink("/proc/self/exe", out, capacity - 1);
+  if (length <= 0 || static_cast<size_t>(length) >= capacity - 1) return 0;
+  out[length] = '\0';
+  char* slash = strrchr(out, '/');
+  if (slash == nullptr) return 0;
+  slash[1] = '\0';
+  return static_cast<size_t>(slash + 1 - out);
+}
+
+}  // namespace
+
+HMODULE LoadLibraryA(LPCSTR name) {
+  if (name == nullptr) return nullptr;
+  char file[NAME_MAX + 1];
+  if (!SharedObjectName(name, file, sizeof file)) return nullptr;
+  char path[PATH_MAX];
+  size_t directory = ExecutableDirectory(path, sizeof path);
+  size_t file_length = strlen(file);
+  if (directory == 0 || directory + file_length >= sizeof path) return nullptr;
+  memcpy(path + directory, file, file_length + 1);
+  // An absolute path: dlopen then searches nothing.
+  return static_cast<HMODULE>(dlopen(path, RTLD_NOW | RTLD_LOCAL));
+}
+
+FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
+  if (module == nullptr || name == nullptr) return nullptr;
+  void* symbol = dlsym(module, name);
+  // POSIX guarantees that an object pointer from dlsym converts to a
+  // function pointer.
+  FARPROC entry;
+  static_assert(sizeof entry == sizeof symbol, "function and object pointers differ in size");
+  memcpy(&entry, &symbol, sizeof entry);
+  return entry;
+}
+
+BOOL FreeLibrary(HMODULE module) {
+  if (module == nullptr) return 0;
+  return dlclose(module) == 0;
+}

@@ -1,0 +1,3 @@
+# Texts that look like options or switches are ordinary texts.
+with_standin
+postlark -report.txt /subject --body

@@ -1,0 +1,3 @@
+# No argument at all: how to use the program.
+with_standin
+postlark

@@ -1,0 +1,3 @@
+# Only a file: how to use the program, and nothing mailed.
+with_standin
+postlark report.txt
