@@ -10,4 +10,6 @@ fi
 mkdir -p "$prefix"
 # Mono and Gecko are not needed here: do not offer to install them.
 WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1
+# The registry reaches the disk when the server ends.
+wineserver --wait
 test -f "$prefix/system.reg"

@@ -1,8 +1,8 @@
 // Runs a Windows program and writes its full 32-bit exit status, in decimal,
 // to a file: Wine hands only the low 8 bits on to the Linux side.
 //
-//   POSTLARK_RUN_PROGRAM=Postlark.exe POSTLARK_RUN_STATUS=status \
-//     wine run_with_status.exe ARGUMENTS...
+//   POSTLARK_RUN_PROGRAM=Postlark.exe POSTLARK_RUN_STATUS=status
+//   wine run_with_status.exe ARGUMENTS...
 //
 // The program gets this runner's own command line after its first token,
 // untouched, so that its C runtime splits the arguments exactly as it would

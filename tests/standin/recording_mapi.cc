@@ -129,6 +129,7 @@ STANDIN_EXPORT ULONG WINAPI MAPISendMail(LHANDLE lhSession, ULONG_PTR ulUIParam,
 #if defined(_WIN32)
 // A null lpReserved on detach means FreeLibrary; otherwise the process is
 // ending with the library still loaded.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved);
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) Record("loaded");
   if (reason == DLL_PROCESS_DETACH)

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds every target and runs every test: the native program (also under
+# AddressSanitizer and UndefinedBehaviorSanitizer) and both Windows programs
+# under Wine. Warnings are errors. Installs what is missing first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+
+presets=(native native-sanitize windows-x64 windows-x86)
+for preset in "${presets[@]}"; do
+  echo "=== $preset"
+  cmake --preset "$preset" -DPOSTLARK_WARNINGS_AS_ERRORS=ON >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
+
+# Each Windows program is one file that needs only the system's own DLLs.
+for target in windows-x64:x86_64 windows-x86:i686; do
+  preset=${target%:*}
+  imports=$(${target#*:}-w64-mingw32-objdump -p "build/$preset/Postlark.exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | tr '\n' ' ')
+  echo "build/$preset/Postlark.exe imports: $imports"
+  for dll in $imports; do
+    case ${dll,,} in
+      kernel32.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll) ;;
+      *) echo "build/$preset/Postlark.exe imports $dll, which is not a system DLL" >&2; exit 1 ;;
+    esac
+  done
+done
+echo "All targets built and tested."

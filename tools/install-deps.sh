@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs from the distribution's packages what building and testing need,
+# and only what is missing. As root it runs apt-get; otherwise it prints the
+# commands to run.
+#
+#   install-deps.sh           everything: native and Windows builds, tests
+#   install-deps.sh --native  only the native build
+set -euo pipefail
+
+native=(cmake ninja-build g++ googletest libgtest-dev)
+windows=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386)
+
+wanted=("${native[@]}")
+case ${1:-} in
+  --native) ;;
+  "") wanted+=("${windows[@]}") ;;
+  *) echo "usage: install-deps.sh [--native]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+commands=()
+# 32-bit Wine runs the 32-bit program: it needs the i386 architecture.
+if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+   ! dpkg --print-foreign-architectures | grep -qx i386; then
+  commands+=("dpkg --add-architecture i386")
+fi
+commands+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}. Install them as root with:" >&2
+  printf '  %s\n' "${commands[@]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+for command in "${commands[@]}"; do
+  echo "+ $command"
+  $command
+done
