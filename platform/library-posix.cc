@@ -1,6 +1,7 @@
-// The Windows loader calls over dlopen. A library is looked for only beside
-// the running executable, as Windows looks in the application's directory
-// first; nothing is taken from the current directory or the environment.
+// The Windows loader calls over dlopen. A library is looked for beside the
+// running executable, as Windows looks in the application's directory
+// first, and then in the program's private library folder of an installed
+// tree; nothing is taken from the current directory or the environment.
 
 #include "simple_mapi.h"
 
@@ -9,7 +10,15 @@
 #include <string.h>
 #include <unistd.h>  // readlink
 
+#ifndef POSTLARK_PRIVATE_LIBRARY_DIR
+#error "POSTLARK_PRIVATE_LIBRARY_DIR must name the private library folder"
+#endif
+
 namespace {
+
+// Where an installed tree keeps our libraries, relative to the executable's
+// folder; private, so that no other software sees our libmapi32.so.
+const char kPrivateLibraryFolder[] = POSTLARK_PRIVATE_LIBRARY_DIR "/";
 
 const char kDllSuffix[] = ".dll";
 const size_t kDllSuffixLength = sizeof kDllSuffix - 1;
@@ -60,19 +69,34 @@ size_t ExecutableDirectory(char* out, size_t capacity) {
   return static_cast<size_t>(slash + 1 - out);
 }
 
+// Opens `directory` + `folder` + `file`; null if it is not there or the
+// path does not fit.
+HMODULE OpenIn(const char* directory, size_t directory_length,
+               const char* folder, const char* file) {
+  char path[PATH_MAX];
+  size_t folder_length = strlen(folder);
+  size_t file_length = strlen(file);
+  if (directory_length + folder_length + file_length >= sizeof path) return nullptr;
+  memcpy(path, directory, directory_length);
+  memcpy(path + directory_length, folder, folder_length);
+  memcpy(path + directory_length + folder_length, file, file_length + 1);
+  // An absolute path: dlopen then searches nothing.
+  return static_cast<HMODULE>(dlopen(path, RTLD_NOW | RTLD_LOCAL));
+}
+
 }  // namespace
 
 HMODULE LoadLibraryA(LPCSTR name) {
   if (name == nullptr) return nullptr;
   char file[NAME_MAX + 1];
   if (!SharedObjectName(name, file, sizeof file)) return nullptr;
-  char path[PATH_MAX];
-  size_t directory = ExecutableDirectory(path, sizeof path);
-  size_t file_length = strlen(file);
-  if (directory == 0 || directory + file_length >= sizeof path) return nullptr;
-  memcpy(path + directory, file, file_length + 1);
-  // An absolute path: dlopen then searches nothing.
-  return static_cast<HMODULE>(dlopen(path, RTLD_NOW | RTLD_LOCAL));
+  char directory[PATH_MAX];
+  size_t directory_length = ExecutableDirectory(directory, sizeof directory);
+  if (directory_length == 0) return nullptr;
+  HMODULE module = OpenIn(directory, directory_length, "", file);
+  if (module == nullptr)
+    module = OpenIn(directory, directory_length, kPrivateLibraryFolder, file);
+  return module;
 }
 
 FARPROC GetProcAddress(HMODULE module, LPCSTR name) {

@@ -27,4 +27,11 @@ for target in windows-x64:x86_64 windows-x86:i686; do
     esac
   done
 done
+# The release packages: the .deb is checked by the native tests; the .zip
+# must hold both programs.
+bash tools/package.sh >/dev/null
+zip_files=$(cmake -E tar tf dist/Postlark-*-windows.zip | grep -v '/$' | sed 's|^[^/]*/||' | sort | tr '\n' ' ')
+[ "$zip_files" = "README.md x64/Postlark.exe x86/Postlark.exe " ] ||
+  { echo "the Windows package holds: $zip_files" >&2; exit 1; }
+echo "dist/: $(ls dist | tr '\n' ' ')"
 echo "All targets built and tested."

@@ -7,7 +7,7 @@
 #   install-deps.sh --native  only the native build
 set -euo pipefail
 
-native=(cmake ninja-build g++ googletest libgtest-dev)
+native=(cmake ninja-build g++ googletest libgtest-dev dpkg-dev xdg-utils)
 windows=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386)
 
 wanted=("${native[@]}")
