@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every target and runs every test: the native program (also under
 # AddressSanitizer and UndefinedBehaviorSanitizer) and both Windows programs
-# under Wine. Warnings are errors. Installs what is missing first.
+# under Wine, then the fuzzers for half a minute each. Warnings are errors.
+# Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,8 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+bash tools/fuzz.sh 30
 
 # Each Windows program is one file that needs only the system's own DLLs.
 for target in windows-x64:x86_64 windows-x86:i686; do

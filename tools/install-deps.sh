@@ -3,17 +3,19 @@
 # and only what is missing. As root it runs apt-get; otherwise it prints the
 # commands to run.
 #
-#   install-deps.sh           everything: native and Windows builds, tests
+#   install-deps.sh           everything: native and Windows builds, tests,
+#                             fuzzers
 #   install-deps.sh --native  only the native build
 set -euo pipefail
 
 native=(cmake ninja-build g++ googletest libgtest-dev dpkg-dev xdg-utils)
 windows=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386)
+fuzzing=(clang libclang-rt-14-dev)
 
 wanted=("${native[@]}")
 case ${1:-} in
   --native) ;;
-  "") wanted+=("${windows[@]}") ;;
+  "") wanted+=("${windows[@]}" "${fuzzing[@]}") ;;
   *) echo "usage: install-deps.sh [--native]" >&2; exit 2 ;;
 esac
 

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Postlark's benchmarks: one table of instructions, time and size.
+#
+#   bench/run.sh
+#
+# - Instructions (valgrind's callgrind) of one native run with the recording
+#   stand-in, against a minimal C program that loads the same stand-in and
+#   makes the same call: Postlark's own share is the difference.
+# - Wall time (hyperfine) of Postlark with the Linux mail library and a fake
+#   mail client, against xdg-email alone with the same fake mail client.
+# - Size of each stripped Postlark.exe and the DLLs it imports.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+for package in valgrind hyperfine; do
+  command -v "$package" >/dev/null || apt-get install -y -q "$package" >/dev/null
+done
+for preset in native windows-x64 windows-x86; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" >/dev/null
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/app" "$work/bin"
+cp build/native/Postlark build/native/tests/standin/libmapi32.so build/native/bench/bench_baseline "$work/app/"
+echo figures >"$work/report.txt"
+texts=("Weekly report" "Please see the file")
+
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" "$@" >/dev/null 2>&1 || true
+  sed -n 's/^summary: //p' "$work/callgrind.out"
+}
+cd "$work"
+postlark_ir=$(instructions app/Postlark report.txt "${texts[@]}")
+baseline_ir=$(instructions app/bench_baseline "$work/app/libmapi32.so" report.txt "${texts[@]}")
+cd - >/dev/null
+
+# The fake mail client takes the message and returns at once.
+printf '#!/bin/sh\nexit 0\n' >"$work/bin/fake-mail-client"
+chmod +x "$work/bin/fake-mail-client"
+export BROWSER="$work/bin/fake-mail-client" HOME="$work"
+hyperfine --warmup 5 --runs 60 --style none --export-json "$work/time.json" \
+  -n postlark "build/native/Postlark $work/report.txt 'Weekly report' 'Please see the file'" \
+  -n xdg-email "xdg-email --subject 'Weekly report' --body 'Please see the file' --attach $work/report.txt" \
+  >/dev/null 2>&1
+read -r postlark_ms xdg_ms < <(python3 -c '
+import json, sys
+r = {x["command"]: x["mean"] * 1000 for x in json.load(open(sys.argv[1]))["results"]}
+print("%.1f %.1f" % (r["postlark"], r["xdg-email"]))' "$work/time.json")
+
+printf '| measure | Postlark | baseline | result | target |\n|---|---|---|---|---|\n'
+share=$((postlark_ir - baseline_ir))
+printf '| instructions, one run with the stand-in | %s | %s (minimal C program) | own share %s | < 5,000 |\n' \
+  "$postlark_ir" "$baseline_ir" "$share"
+printf '| wall time, with the Linux mail library | %s ms | %s ms (xdg-email alone) | ratio %s | <= 1.05 |\n' \
+  "$postlark_ms" "$xdg_ms" "$(python3 -c "print('%.3f' % ($postlark_ms / $xdg_ms))")"
+for target in windows-x64:x86_64 windows-x86:i686; do
+  preset=${target%:*} arch=${target#*:}
+  $arch-w64-mingw32-strip -o "$work/Postlark.exe" "build/$preset/Postlark.exe"
+  size=$(stat -c %s "$work/Postlark.exe")
+  imports=$($arch-w64-mingw32-objdump -p "$work/Postlark.exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+  printf '| Postlark.exe %s, stripped | %s bytes (%.1f KiB) | | imports %s| <= 20 KiB, system DLLs only |\n' \
+    "$preset" "$size" "$(python3 -c "print($size / 1024)")" "$imports"
+done
+echo
+echo "Machine: $(uname -m), $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1)"
