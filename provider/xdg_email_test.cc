@@ -45,7 +45,8 @@ class XdgEmailTest : public testing::Test {
     record_ = folder_ + "/record";
 
     saved_path_ = getenv("PATH");
-    saved_locale_ = getenv("LC_ALL") ? getenv("LC_ALL") : "";
+    had_locale_ = getenv("LC_ALL") != nullptr;
+    if (had_locale_) saved_locale_ = getenv("LC_ALL");
     setenv("PATH", (folder_ + ":" + saved_path_).c_str(), 1);
     setenv("FAKE_XDG_EMAIL_RECORD", record_.c_str(), 1);
     setenv("LC_ALL", "C", 1);
@@ -63,7 +64,10 @@ class XdgEmailTest : public testing::Test {
     if (library_ != nullptr) dlclose(library_);
     EXPECT_EQ(chdir(saved_directory_), 0);
     setenv("PATH", saved_path_.c_str(), 1);
-    setenv("LC_ALL", saved_locale_.c_str(), 1);
+    if (had_locale_)
+      setenv("LC_ALL", saved_locale_.c_str(), 1);
+    else
+      unsetenv("LC_ALL");
     std::filesystem::remove_all(folder_);
   }
 
@@ -116,6 +120,7 @@ class XdgEmailTest : public testing::Test {
   std::string record_;
   std::string saved_path_;
   std::string saved_locale_;
+  bool had_locale_ = false;
   char saved_directory_[4096];
   void* library_ = nullptr;
   LPMAPISENDMAIL send_mail_ = nullptr;

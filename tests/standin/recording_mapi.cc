@@ -93,18 +93,16 @@ void RecordNumber(const char* name, unsigned long long number) {
        ++i) {
     const MapiFileDesc& file = message->lpFiles[i];
     char name[64];
-    snprintf(name, sizeof name, "file[%lu].ulReserved", static_cast<unsigned long>(i));
-    RecordNumber(name, file.ulReserved);
-    snprintf(name, sizeof name, "file[%lu].flFlags", static_cast<unsigned long>(i));
-    RecordNumber(name, file.flFlags);
-    snprintf(name, sizeof name, "file[%lu].nPosition", static_cast<unsigned long>(i));
-    RecordNumber(name, file.nPosition);
-    snprintf(name, sizeof name, "file[%lu].lpszPathName", static_cast<unsigned long>(i));
-    RecordText(name, file.lpszPathName);
-    snprintf(name, sizeof name, "file[%lu].lpszFileName", static_cast<unsigned long>(i));
-    RecordText(name, file.lpszFileName);
-    snprintf(name, sizeof name, "file[%lu].lpFileType", static_cast<unsigned long>(i));
-    RecordPointer(name, file.lpFileType);
+    auto field = [&](const char* member) {
+      snprintf(name, sizeof name, "file[%lu].%s", static_cast<unsigned long>(i), member);
+      return name;
+    };
+    RecordNumber(field("ulReserved"), file.ulReserved);
+    RecordNumber(field("flFlags"), file.flFlags);
+    RecordNumber(field("nPosition"), file.nPosition);
+    RecordText(field("lpszPathName"), file.lpszPathName);
+    RecordText(field("lpszFileName"), file.lpszFileName);
+    RecordPointer(field("lpFileType"), file.lpFileType);
   }
 }
 
