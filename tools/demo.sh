@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh --native
+bash tools/install-deps.sh native
 cmake --preset native >/dev/null
 cmake --build --preset native >/dev/null
 

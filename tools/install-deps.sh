@@ -3,21 +3,23 @@
 # and only what is missing. As root it runs apt-get; otherwise it prints the
 # commands to run.
 #
-#   install-deps.sh           everything: native and Windows builds, tests,
-#                             fuzzers
-#   install-deps.sh --native  only the native build
+#   install-deps.sh [GROUP...]   groups: native, windows, fuzz, bench;
+#                                without one: native, windows and fuzz
 set -euo pipefail
 
-native=(cmake ninja-build g++ googletest libgtest-dev dpkg-dev xdg-utils)
-windows=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386)
-fuzzing=(clang libclang-rt-14-dev)
-
-wanted=("${native[@]}")
-case ${1:-} in
-  --native) ;;
-  "") wanted+=("${windows[@]}" "${fuzzing[@]}") ;;
-  *) echo "usage: install-deps.sh [--native]" >&2; exit 2 ;;
-esac
+declare -A groups=(
+  [native]="cmake ninja-build g++ googletest libgtest-dev dpkg-dev xdg-utils"
+  [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386"
+  [fuzz]="clang libclang-rt-14-dev"
+  [bench]="valgrind hyperfine"
+)
+[ $# -gt 0 ] || set -- native windows fuzz
+wanted=()
+for group in "$@"; do
+  [ -n "${groups[$group]:-}" ] || { echo "install-deps.sh: no group '$group'" >&2; exit 2; }
+  read -ra packages <<<"${groups[$group]}"
+  wanted+=("${packages[@]}")
+done
 
 missing=()
 for package in "${wanted[@]}"; do
