@@ -4,14 +4,18 @@
 
 namespace {
 
-// Whether `text` with its terminating zero fits a field. Reads no further
-// than one field's worth, however long the text is.
-bool FitsField(const char* text) {
-  return strnlen(text, MailTextCapacity) < static_cast<size_t>(MailTextCapacity);
+const size_t kFieldSize = MailTextCapacity;
+
+// The length of `text`, or kFieldSize if it does not fit a field with its
+// terminating zero. Reads no further than one field's worth, however long
+// the text is.
+size_t FieldLength(const char* text) {
+  return strnlen(text, kFieldSize);
 }
 
-void CopyText(char (&field)[MailTextCapacity], const char* text) {
-  memcpy(field, text, strlen(text) + 1);
+void CopyText(char (&field)[MailTextCapacity], const char* text, size_t length) {
+  memcpy(field, text, length);
+  field[length] = '\0';
 }
 
 }  // namespace
@@ -19,14 +23,17 @@ void CopyText(char (&field)[MailTextCapacity], const char* text) {
 MailRequestResult BuildMailRequest(MailRequest* request, const char* path,
                                    const char* subject, const char* body) {
   // Everything is checked before anything is written.
-  if (!FitsField(path)) return kMailPathTooLong;
-  if (!FitsField(subject)) return kMailSubjectTooLong;
-  if (!FitsField(body)) return kMailBodyTooLong;
+  size_t path_length = FieldLength(path);
+  if (path_length == kFieldSize) return kMailPathTooLong;
+  size_t subject_length = FieldLength(subject);
+  if (subject_length == kFieldSize) return kMailSubjectTooLong;
+  size_t body_length = FieldLength(body);
+  if (body_length == kFieldSize) return kMailBodyTooLong;
 
-  CopyText(request->attachment_display_name, path);
-  CopyText(request->attachment_path, path);
-  CopyText(request->subject, subject);
-  CopyText(request->note, body);
+  CopyText(request->attachment_display_name, path, path_length);
+  CopyText(request->attachment_path, path, path_length);
+  CopyText(request->subject, subject, subject_length);
+  CopyText(request->note, body, body_length);
 
   MapiFileDesc* attachment = &request->attachment;
   memset(attachment, 0, sizeof *attachment);
