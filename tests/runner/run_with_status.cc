@@ -1,75 +1,37 @@
-// Runs a Windows program and writes its full 32-bit exit status, in decimal,
-// to a file: Wine hands only the low 8 bits on to the Linux side.
-//
-//   POSTLARK_RUN_PROGRAM=Postlark.exe POSTLARK_RUN_STATUS=status
-//   wine run_with_status.exe ARGUMENTS...
-//
-// The program gets this runner's own command line after its first token,
-// untouched, so that its C runtime splits the arguments exactly as it would
-// split the command line typed by a user.
-
+// Runs $POSTLARK_RUN_PROGRAM with this runner's own command line after its
+// first token, untouched, so that the C runtime splits it as it would split
+// a user's, and writes the program's full 32-bit exit status to the file
+// $POSTLARK_RUN_STATUS: Wine hands only 8 bits on to Linux.
 #include <windows.h>
 
 #include <stdio.h>
-#include <wchar.h>
-
-namespace {
-
-// The rest of the command line after the program's own name, which the C
-// runtime reads up to the closing quote if it starts with one, else up to
-// the first blank or tab.
-const wchar_t* SkipProgramName(const wchar_t* line) {
-  if (*line == L'"') {
-    ++line;
-    while (*line != L'\0' && *line != L'"') ++line;
-    if (*line == L'"') ++line;
-  } else {
-    while (*line != L'\0' && *line != L' ' && *line != L'\t') ++line;
-  }
-  return line;
-}
-
-int Fail(const char* what) {
-  fprintf(stderr, "run_with_status: %s failed (error %lu)\n", what,
-          static_cast<unsigned long>(GetLastError()));
-  return 125;
-}
-
-}  // namespace
 
 int main() {
-  wchar_t program[MAX_PATH];
-  wchar_t status_path[MAX_PATH];
+  static wchar_t program[MAX_PATH], status_path[MAX_PATH], command_line[32768];
   if (GetEnvironmentVariableW(L"POSTLARK_RUN_PROGRAM", program, MAX_PATH) == 0 ||
       GetEnvironmentVariableW(L"POSTLARK_RUN_STATUS", status_path, MAX_PATH) == 0)
-    return Fail("reading POSTLARK_RUN_PROGRAM and POSTLARK_RUN_STATUS");
-
-  static wchar_t command_line[32768];
-  int length = _snwprintf(command_line, 32767, L"\"%ls\"%ls", program,
-                          SkipProgramName(GetCommandLineW()));
-  if (length < 0) return Fail("building the command line");
-  command_line[32767] = L'\0';
+    return 125;
+  // The runner's own name ends at its closing quote, or at a blank or tab.
+  const wchar_t* rest = GetCommandLineW();
+  bool quoted = *rest == L'"';
+  for (rest += quoted; *rest != L'\0' && (quoted ? *rest != L'"' : *rest != L' ' && *rest != L'\t');)
+    ++rest;
+  if (quoted && *rest == L'"') ++rest;
+  _snwprintf(command_line, 32767, L"\"%ls\"%ls", program, rest);
 
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(program, command_line, nullptr, nullptr, TRUE, 0, nullptr,
-                      nullptr, &startup, &process))
-    return Fail("CreateProcess");
-  WaitForSingleObject(process.hProcess, INFINITE);
   DWORD exit_code = 0;
-  BOOL got_code = GetExitCodeProcess(process.hProcess, &exit_code);
-  DWORD error = GetLastError();
+  if (!CreateProcessW(program, command_line, nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return 126;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  bool got = GetExitCodeProcess(process.hProcess, &exit_code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  if (!got_code) {
-    SetLastError(error);
-    return Fail("GetExitCodeProcess");
-  }
-
   FILE* file = _wfopen(status_path, L"wb");
-  if (file == nullptr) return Fail("opening the status file");
+  if (!got || file == nullptr) return 127;
   fprintf(file, "%lu\n", static_cast<unsigned long>(exit_code));
-  fclose(file);
-  return 0;
+  return fclose(file);
 }

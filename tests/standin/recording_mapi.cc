@@ -1,141 +1,56 @@
-// A recording stand-in for the mail library, built as MAPI32.DLL for
-// Windows and as libmapi32.so natively. It writes every argument of each
-// MAPISendMail call and every field of the records it is handed to the file
-// named by POSTLARK_RECORD, and returns the code in POSTLARK_RESULT (0 when
-// unset). On Windows it also records how it was unloaded; natively the test
-// runner reads that from the dynamic loader.
-//
-// Built with RECORDING_MAPI_WITHOUT_SEND_MAIL it exports no MAPISendMail.
-
-#include <stdarg.h>
+// A recording stand-in for the mail library: MAPI32.DLL on Windows,
+// libmapi32.so natively. MAPISendMail appends to the file named by
+// POSTLARK_RECORD a "wrong: ..." line for each group of fields that should
+// never vary but did, then the texts it got and the code it returns, the one
+// in POSTLARK_RESULT. On Windows it also records how it was unloaded; the
+// test runner reads that from the native loader. Built with
+// RECORDING_MAPI_WITHOUT_SEND_MAIL it lacks MAPISendMail.
 #include <stdio.h>
 #include <stdlib.h>
 
 #include "simple_mapi.h"
 
-#if defined(_WIN32)
-#define STANDIN_EXPORT extern "C" __declspec(dllexport)
-#else
-#define STANDIN_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
-
-namespace {
-
-// Appends one formatted line; the file is opened for each line so that
-// nothing is lost however the process ends.
-void Record(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-void Record(const char* format, ...) {
+[[maybe_unused]] static void Record(const char* text, const char* prefix = "", const char* suffix = "\n") {
   const char* path = getenv("POSTLARK_RECORD");
-  if (path == nullptr || *path == '\0') return;
-  FILE* file = fopen(path, "ab");
+  FILE* file = path != nullptr ? fopen(path, "ab") : nullptr;
   if (file == nullptr) return;
-  va_list arguments;
-  va_start(arguments, format);
-  vfprintf(file, format, arguments);
-  va_end(arguments);
-  fputc('\n', file);
+  fputs(prefix, file);
+  // Printable ASCII as is, other bytes as \xHH.
+  if (text == nullptr) text = "(null)";
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p != 0; ++p)
+    fprintf(file, *p >= 0x20 && *p < 0x7F ? "%c" : "\\x%02X", *p);
+  fputs(suffix, file);
   fclose(file);
 }
-
-// A text as exact bytes: printable ASCII as is, but for the quote and the
-// backslash, everything else as \xHH; a null pointer as null.
-void RecordText(const char* name, const char* text) {
-  if (text == nullptr) {
-    Record("%s=null", name);
-    return;
-  }
-  char escaped[4 * 4096 + 3];
-  size_t length = 0;
-  escaped[length++] = '"';
-  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-       *p != 0 && length < sizeof escaped - 6; ++p) {
-    if (*p == '"' || *p == '\\') {
-      escaped[length++] = '\\';
-      escaped[length++] = static_cast<char>(*p);
-    } else if (*p >= 0x20 && *p < 0x7F) {
-      escaped[length++] = static_cast<char>(*p);
-    } else {
-      length += static_cast<size_t>(snprintf(escaped + length, 5, "\\x%02X", *p));
-    }
-  }
-  escaped[length++] = '"';
-  escaped[length] = '\0';
-  Record("%s=%s", name, escaped);
-}
-
-void RecordPointer(const char* name, const void* pointer) {
-  Record("%s=%s", name, pointer == nullptr ? "null" : "set");
-}
-
-void RecordNumber(const char* name, unsigned long long number) {
-  Record("%s=%llu", name, number);
-}
-
-[[maybe_unused]] void RecordMessage(const MapiMessage* message) {
-  if (message == nullptr) {
-    Record("lpMessage=null");
-    return;
-  }
-  RecordNumber("message.ulReserved", message->ulReserved);
-  RecordText("message.lpszSubject", message->lpszSubject);
-  RecordText("message.lpszNoteText", message->lpszNoteText);
-  RecordText("message.lpszMessageType", message->lpszMessageType);
-  RecordText("message.lpszDateReceived", message->lpszDateReceived);
-  RecordText("message.lpszConversationID", message->lpszConversationID);
-  RecordNumber("message.flFlags", message->flFlags);
-  RecordPointer("message.lpOriginator", message->lpOriginator);
-  RecordNumber("message.nRecipCount", message->nRecipCount);
-  RecordPointer("message.lpRecips", message->lpRecips);
-  RecordNumber("message.nFileCount", message->nFileCount);
-  RecordPointer("message.lpFiles", message->lpFiles);
-  for (ULONG i = 0; message->lpFiles != nullptr && i < message->nFileCount && i < 8;
-       ++i) {
-    const MapiFileDesc& file = message->lpFiles[i];
-    char name[64];
-    auto field = [&](const char* member) {
-      snprintf(name, sizeof name, "file[%lu].%s", static_cast<unsigned long>(i), member);
-      return name;
-    };
-    RecordNumber(field("ulReserved"), file.ulReserved);
-    RecordNumber(field("flFlags"), file.flFlags);
-    RecordNumber(field("nPosition"), file.nPosition);
-    RecordText(field("lpszPathName"), file.lpszPathName);
-    RecordText(field("lpszFileName"), file.lpszFileName);
-    RecordPointer(field("lpFileType"), file.lpFileType);
-  }
-}
-
-}  // namespace
+#define CHECK(condition) \
+  if (!(condition)) Record("wrong: " #condition)
 
 #if !defined(RECORDING_MAPI_WITHOUT_SEND_MAIL)
-STANDIN_EXPORT ULONG WINAPI MAPISendMail(LHANDLE lhSession, ULONG_PTR ulUIParam,
-                                         lpMapiMessage lpMessage, FLAGS flFlags,
-                                         ULONG ulReserved) {
-  Record("MAPISendMail lhSession=%llu ulUIParam=%llu flFlags=%lu ulReserved=%lu",
-         static_cast<unsigned long long>(lhSession),
-         static_cast<unsigned long long>(ulUIParam),
-         static_cast<unsigned long>(flFlags), static_cast<unsigned long>(ulReserved));
-  RecordMessage(lpMessage);
+extern "C" ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
+                                     lpMapiMessage m, FLAGS flags, ULONG reserved) {
+  CHECK(session == 0 && ui == 0 && flags == (MAPI_LOGON_UI | MAPI_DIALOG) && reserved == 0);
+  if (m == nullptr || m->nFileCount != 1 || m->lpFiles == nullptr) return Record("wrong: files"), 2;
+  CHECK(m->ulReserved == 0 && !m->lpszMessageType && !m->lpszDateReceived &&
+        !m->lpszConversationID && m->flFlags == 0 && !m->lpOriginator && m->nRecipCount == 0 &&
+        !m->lpRecips);
+  const MapiFileDesc* f = m->lpFiles;
+  CHECK(f->ulReserved == 0 && f->flFlags == 0 && f->nPosition == 0xFFFFFFFFu && !f->lpFileType);
+  CHECK(f->lpszPathName != f->lpszFileName);
   const char* result = getenv("POSTLARK_RESULT");
-  ULONG code = result == nullptr ? 0 : static_cast<ULONG>(strtoul(result, nullptr, 10));
-  Record("returned %lu", static_cast<unsigned long>(code));
-  return code;
+  Record(f->lpszPathName, "send path=[", "] ");
+  Record(f->lpszFileName, "name=[", "] ");
+  Record(m->lpszSubject, "subject=[", "] ");
+  Record(m->lpszNoteText, "body=[", "] returns ");
+  Record(result != nullptr ? result : "0");
+  return static_cast<ULONG>(strtoul(result != nullptr ? result : "0", nullptr, 10));
 }
 #endif
 
 #if defined(_WIN32)
-// A null lpReserved on detach means FreeLibrary; otherwise the process is
-// ending with the library still loaded.
+// A null lpReserved on detach means FreeLibrary, not the process's end.
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved);
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) Record("loaded");
-  if (reason == DLL_PROCESS_DETACH)
-    Record(reserved == nullptr ? "released" : "not released");
+  if (reason == DLL_PROCESS_DETACH) Record(reserved == nullptr ? "released" : "not released");
   return TRUE;
-}
-#else
-__attribute__((constructor)) static void RecordLoad() {
-  Record("loaded");
 }
 #endif

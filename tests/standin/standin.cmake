@@ -1,19 +1,13 @@
 # postlark_standin(TARGET FOLDER): the recording stand-in for the mail
-# library, built into FOLDER under the name the program loads (MAPI32.DLL
-# on Windows, libmapi32.so natively).
+# library, built into FOLDER under the name the program loads.
 function(postlark_standin target folder)
   add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/tests/standin/recording_mapi.cc)
   target_link_libraries(${target} PRIVATE postlark_warnings)
-  target_include_directories(${target} PRIVATE
-    ${PROJECT_SOURCE_DIR}/platform/${POSTLARK_PLATFORM})
-  set_target_properties(${target} PROPERTIES
-    OUTPUT_NAME mapi32
-    LIBRARY_OUTPUT_DIRECTORY ${folder}
-    RUNTIME_OUTPUT_DIRECTORY ${folder}
-    ARCHIVE_OUTPUT_DIRECTORY ${folder}
-    CXX_VISIBILITY_PRESET hidden)
-  if(WIN32)
-    # MAPI32.DLL, exporting MAPISendMail without the stdcall decoration.
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/${POSTLARK_PLATFORM})
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME mapi32
+    LIBRARY_OUTPUT_DIRECTORY ${folder} RUNTIME_OUTPUT_DIRECTORY ${folder}
+    ARCHIVE_OUTPUT_DIRECTORY ${folder})
+  if(WIN32)  # MAPI32.DLL, exporting MAPISendMail without its stdcall decoration
     set_target_properties(${target} PROPERTIES OUTPUT_NAME MAPI32 PREFIX "")
     target_link_options(${target} PRIVATE -Wl,--kill-at)
   endif()

@@ -1,3 +1,0 @@
-# Texts that look like options or switches are ordinary texts.
-with_standin
-postlark -report.txt /subject --body

@@ -1,3 +1,0 @@
-# No argument at all: how to use the program.
-with_standin
-postlark

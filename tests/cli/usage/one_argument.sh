@@ -1,3 +1,0 @@
-# Only a file: how to use the program, and nothing mailed.
-with_standin
-postlark report.txt

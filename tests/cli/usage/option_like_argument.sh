@@ -1,3 +1,0 @@
-# There are no options: --help is one argument like any other.
-with_standin
-postlark --help

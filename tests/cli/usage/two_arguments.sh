@@ -1,3 +1,0 @@
-# A file and a subject but no body.
-with_standin
-postlark report.txt "Weekly report"

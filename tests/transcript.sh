@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs transcripts of the built program.   transcript.sh NAME=VALUE... FILE.t...
+#
+# A line "  $ COMMAND" is run by bash; the lines indented by two spaces after
+# it are its exact output; other lines are comments. A line ending in
+# " (posix)" or " (windows)" counts on that platform only. Each file runs in
+# a folder of its own, shown as $WORK, with the NAME=VALUE pairs set and
+# $program in app/; wine=WINE runs a Windows $program through $runner.
+#
+# `postlark ARGS...` runs app/'s program (or $program_path) and prints its
+# output (on Windows each line must end in CRLF), then the stand-in's record
+# as "mapi: " lines, its release included, then "[STATUS]" unless 0: all 32
+# bits on Windows, 8 natively.
+set -uo pipefail
+wine= files=()
+for argument; do
+  case $argument in
+    *=*) declare "$argument" ;;
+    *) files+=("$argument") ;;
+  esac
+done
+platform=posix other=windows
+[ -n "$wine" ] && platform=windows other=posix
+
+postlark() {
+  local child_path=$PATH PATH=$PATH:/usr/bin:/bin status
+  local program=${program_path:-app/$(basename "$program")}
+  rm -f record loader.* status
+  export POSTLARK_RECORD=record POSTLARK_RESULT=${result:-0}
+  if [ -n "$wine" ]; then
+    # The runner hands its own command line on, for the C runtime to split
+    # as a user's, and writes the 32-bit status: Wine's own has 8 bits.
+    POSTLARK_RUN_PROGRAM="${program//\//\\}" POSTLARK_RUN_STATUS=status \
+      "$wine" "$runner" "$@" 2>>stderr | LC_ALL=C sed -e 's/\r$//;t' -e 's/$/ (no CR)/'
+    status=$(($(tr -d '\r\n' <status) << 32 >> 32))
+  else
+    # The dynamic loader's log tells whether the library was released.
+    LD_DEBUG=files LD_DEBUG_OUTPUT=loader PATH=$child_path "$program" "$@" 2>>stderr
+    status=$?
+    local log
+    log=$(cat loader.* 2>/dev/null | grep 'libmapi32\.so')
+    if grep -q 'destroying link map' <<<"$log"; then echo released >>record
+    elif grep -q 'calling init' <<<"$log"; then echo "not released" >>record; fi
+  fi
+  [ -f record ] && sed 's/^/mapi: /' record
+  [ "$status" = 0 ] || echo "[$status]"
+}
+
+failures=0
+for file in "${files[@]}"; do
+  dir=${work:?}/$(basename "$file" .t)
+  rm -rf "$dir" && mkdir -p "$dir/app" || exit 2
+  sed -e "/ ($other)\$/d" -e "s/ ($platform)\$//" "$file" >"$dir.expected"
+  (
+    cd "$dir" && cp "$program" app/ || exit 2
+    while IFS= read -r line <&3; do
+      case $line in
+        '  $ '*)
+          printf '%s\n' "$line"
+          eval "${line#  \$ }" </dev/null >"$dir.output" 2>>stderr
+          output=$(cat "$dir.output"; echo .) && output=${output%.}
+          [ -z "$output" ] || [ "${output: -1}" = $'\n' ] || output+=$' (no line break)\n'
+          printf '%s' "${output//"$dir"/\$WORK}" | sed 's/^/  /' ;;
+        '  '*) ;;
+        *) printf '%s\n' "$line" ;;
+      esac
+    done 3<"$dir.expected"
+  ) >"$dir.actual"
+  if ! diff -u "$dir.expected" "$dir.actual"; then
+    echo "FAIL $file"; tail -n 20 "$dir/stderr" 2>/dev/null
+    failures=$((failures + 1))
+  fi
+done
+echo "${#files[@]} transcripts, $failures failed"
+[ $failures -eq 0 ]
