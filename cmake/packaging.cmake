@@ -1,7 +1,7 @@
 # Installing and packaging.
 #
 # Linux: the program in bin/, its mail library in a private folder that it
-# finds by itself; a .deb that brings xdg-utils along.
+# finds by itself; a .deb that depends on what the library links (GIO).
 # Windows: both programs and the README in one .zip, made from the x86-64
 # build with the path of the 32-bit program in POSTLARK_WINDOWS_X86_PROGRAM.
 
@@ -12,7 +12,6 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGE_NAME postlark)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_SECTION mail)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

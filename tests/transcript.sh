@@ -7,12 +7,12 @@
 # a folder of its own, shown as $WORK, with the NAME=VALUE pairs set and
 # $program in app/; wine=WINE runs a Windows $program through $runner.
 #
-# `postlark ARGS...` runs app/'s program (or $program_path) and prints its
-# output (on Windows each line must end in CRLF), then the stand-in's record
-# as "mapi: " lines, its release included, then "[STATUS]" unless 0: all 32
-# bits on Windows, 8 natively.
+# `postlark ARGS...` runs app/'s program (or $program_path, natively after
+# the words of $wrapper) and prints its output (on Windows each line must end
+# in CRLF), then the stand-in's record as "mapi: " lines, its release
+# included, then "[STATUS]" unless 0: all 32 bits on Windows, 8 natively.
 set -uo pipefail
-wine= files=()
+wine= wrapper= files=()
 for argument; do
   case $argument in
     *=*) declare "$argument" ;;
@@ -35,7 +35,7 @@ postlark() {
     status=$(($(tr -d '\r\n' <status) << 32 >> 32))
   else
     # The dynamic loader's log tells whether the library was released.
-    LD_DEBUG=files LD_DEBUG_OUTPUT=loader PATH=$child_path "$program" "$@" 2>>stderr
+    LD_DEBUG=files LD_DEBUG_OUTPUT=loader PATH=$child_path $wrapper "$program" "$@" 2>>stderr
     status=$?
     local log
     log=$(cat loader.* 2>/dev/null | grep 'libmapi32\.so')

@@ -1,0 +1,57 @@
+// Recipients, which the program never sends, and calls the program never
+// makes; the transcripts cover the rest.
+#include "compose.h"
+
+#include <dlfcn.h>
+
+#include <string>
+
+#include <glib.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Take(char* text) {
+  std::string taken(text);
+  g_free(text);
+  return taken;
+}
+
+TEST(ComposeTest, Recipients) {
+  MapiRecipDesc recipients[4] = {
+      {0, MAPI_TO, nullptr, const_cast<char*>("SMTP:ann@example.org"), 0, nullptr},
+      {0, MAPI_CC, const_cast<char*>("bob+x@example.org"), nullptr, 0, nullptr},
+      {0, MAPI_BCC, const_cast<char*>("Carol"), const_cast<char*>("smtp:c,d@example.org"), 0, nullptr},
+      {0, MAPI_ORIG, nullptr, const_cast<char*>("me@example.org"), 0, nullptr}};
+  MapiMessage message = {};
+  message.nRecipCount = 4;
+  message.lpRecips = recipients;
+  ASSERT_EQ(CheckRecipients(&message), SUCCESS_SUCCESS);
+  EXPECT_EQ(Take(BuildMailtoUri(&message, nullptr)),
+            "mailto:ann@example.org?cc=bob+x@example.org&bcc=c%2Cd@example.org");
+  EXPECT_EQ(Take(BuildThunderbirdCompose(&message, nullptr)),
+            "to='ann@example.org',cc='bob+x@example.org',bcc='c%2Cd@example.org'");
+
+  message.nRecipCount = 1;  // what a client could take for an option or a message
+  for (const char* address : {"--attach", "mailto:x@example.org?attach=/etc/passwd", ""}) {
+    recipients[0].lpszAddress = const_cast<char*>(address);
+    EXPECT_EQ(CheckRecipients(&message), static_cast<ULONG>(MAPI_E_INVALID_RECIPS)) << address;
+  }
+  recipients[0].ulRecipClass = MAPI_BCC + 1;
+  EXPECT_EQ(CheckRecipients(&message), static_cast<ULONG>(MAPI_E_BAD_RECIPTYPE));
+}
+
+TEST(MailLibraryTest, RefusesWhatItCannotDo) {
+  void* library = dlopen(POSTLARK_MAIL_LIBRARY, RTLD_NOW);
+  ASSERT_NE(library, nullptr) << dlerror();
+  auto send = reinterpret_cast<LPMAPISENDMAIL>(dlsym(library, "MAPISendMail"));
+  ASSERT_NE(send, nullptr);
+  MapiMessage message = {};
+  EXPECT_EQ(send(0, 0, &message, MAPI_LOGON_UI, 0), static_cast<ULONG>(MAPI_E_NOT_SUPPORTED));
+  EXPECT_EQ(send(0, 0, nullptr, MAPI_DIALOG, 0), static_cast<ULONG>(MAPI_E_FAILURE));
+  message.nFileCount = 1;  // counted but not given
+  EXPECT_EQ(send(0, 0, &message, MAPI_DIALOG, 0), static_cast<ULONG>(MAPI_E_FAILURE));
+  dlclose(library);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "launch.h"
+
+#include <errno.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gio/gdesktopappinfo.h>
+
+namespace {
+
+const GSpawnFlags kSpawnFlags =
+    static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD);
+
+// In the client, between fork and exec: a session of its own, so that it
+// outlives us and a Ctrl-C or hang-up meant for us; and the signal handling
+// a program expects to start with, whatever ours is.
+void PrepareClient(gpointer) {
+  setsid();
+  struct sigaction default_action = {};
+  default_action.sa_handler = SIG_DFL;
+  for (int signal_number = 1; signal_number < NSIG; ++signal_number)
+    sigaction(signal_number, &default_action, nullptr);
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+void RememberPid(GDesktopAppInfo*, GPid pid, gpointer data) {
+  *static_cast<GPid*>(data) = pid;
+}
+
+// A client that exits within the time allowed says how it went; one that
+// is still running has the message.
+ULONG WatchForEarlyFailure(GPid pid) {
+  for (int waited = 0; waited < kEarlyFailureMilliseconds; waited += 20) {
+    int status;
+    pid_t ended = waitpid(pid, &status, WNOHANG);
+    if (ended == pid)
+      return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
+    if (ended < 0 && errno != EINTR) return MAPI_E_FAILURE;
+    g_usleep(20 * 1000);
+  }
+  return SUCCESS_SUCCESS;
+}
+
+struct DBusLaunch {
+  bool done = false;
+  bool started = false;
+};
+
+void DBusLaunchDone(GObject* client, GAsyncResult* result, gpointer data) {
+  auto* launch = static_cast<DBusLaunch*>(data);
+  launch->started = g_app_info_launch_uris_finish(G_APP_INFO(client), result, nullptr);
+  launch->done = true;
+}
+
+// A client started by D-Bus activation is no child of ours: its failure is
+// the activation's reply, awaited for the time allowed.
+ULONG LaunchThroughDBus(GAppInfo* client, GList* uris) {
+  GMainContext* context = g_main_context_new();
+  g_main_context_push_thread_default(context);
+  DBusLaunch launch;
+  g_app_info_launch_uris_async(client, uris, nullptr, nullptr, DBusLaunchDone, &launch);
+  gint64 deadline = g_get_monotonic_time() + kEarlyFailureMilliseconds * 1000;
+  while (!launch.done && g_get_monotonic_time() < deadline) {
+    if (!g_main_context_iteration(context, FALSE)) g_usleep(10 * 1000);
+  }
+  g_main_context_pop_thread_default(context);
+  g_main_context_unref(context);
+  return !launch.done || launch.started ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
+}
+
+}  // namespace
+
+GAppInfo* FindMailClient() {
+  return g_app_info_get_default_for_uri_scheme("mailto");
+}
+
+bool IsThunderbird(GAppInfo* client) {
+  const char* executable = g_app_info_get_executable(client);
+  if (executable == nullptr) return false;
+  char* name = g_path_get_basename(executable);
+  bool thunderbird = g_str_has_prefix(name, "thunderbird");
+  g_free(name);
+  return thunderbird;
+}
+
+ULONG LaunchMailClient(GAppInfo* client, const char* mailto, const char* compose) {
+  GPid pid = 0;
+  gboolean started;
+  if (IsThunderbird(client)) {
+    const char* argv[] = {g_app_info_get_executable(client), "-compose", compose, nullptr};
+    started = g_spawn_async(nullptr, const_cast<char**>(argv), nullptr, kSpawnFlags,
+                            PrepareClient, nullptr, &pid, nullptr);
+  } else {
+    GList uris = {const_cast<char*>(mailto), nullptr, nullptr};
+    if (G_IS_DESKTOP_APP_INFO(client) &&
+        g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "DBusActivatable"))
+      return LaunchThroughDBus(client, &uris);
+    started = G_IS_DESKTOP_APP_INFO(client) &&
+              g_desktop_app_info_launch_uris_as_manager(
+                  G_DESKTOP_APP_INFO(client), &uris, nullptr, kSpawnFlags, PrepareClient,
+                  nullptr, RememberPid, &pid, nullptr);
+  }
+  if (!started) return MAPI_E_FAILURE;
+  return pid > 0 ? WatchForEarlyFailure(pid) : SUCCESS_SUCCESS;
+}

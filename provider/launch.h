@@ -1,0 +1,28 @@
+// Starting the desktop's mail client with a message, through GIO.
+#ifndef POSTLARK_PROVIDER_LAUNCH_H_
+#define POSTLARK_PROVIDER_LAUNCH_H_
+
+#include <gio/gio.h>
+
+#include "simple_mapi.h"
+
+/// How long a started client is watched for an early failure.
+const int kEarlyFailureMilliseconds = 2000;
+
+/// The desktop's default application for mailto: URIs, or null if none is
+/// set. Release it with g_object_unref.
+GAppInfo* FindMailClient();
+
+/// Starts `client` detached, in a session of its own, with default signal
+/// handling and no descriptor but 0, 1 and 2: Thunderbird (known by its
+/// executable) with `-compose compose`, any other client with the URI
+/// `mailto` through GIO. Never waits for the client to end: it returns
+/// SUCCESS_SUCCESS once the client is started and has not failed within
+/// kEarlyFailureMilliseconds, and MAPI_E_FAILURE if it could not be started,
+/// its D-Bus activation failed, or it exited non-zero within that time.
+ULONG LaunchMailClient(GAppInfo* client, const char* mailto, const char* compose);
+
+/// Whether `client` is Thunderbird, which takes -compose rather than a URI.
+bool IsThunderbird(GAppInfo* client);
+
+#endif  // POSTLARK_PROVIDER_LAUNCH_H_
