@@ -1,7 +1,9 @@
 #include "launch.h"
 
 #include <errno.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,17 +33,27 @@ void RememberPid(GDesktopAppInfo*, GPid pid, gpointer data) {
 }
 
 // A client that exits within the time allowed says how it went; one that
-// is still running has the message.
+// is still running has the message. Its process descriptor, where the
+// kernel has them, wakes us the moment it ends.
 ULONG WatchForEarlyFailure(GPid pid) {
-  for (int waited = 0; waited < kEarlyFailureMilliseconds; waited += 20) {
+  int descriptor = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+  gint64 deadline = g_get_monotonic_time() + kEarlyFailureMilliseconds * 1000;
+  ULONG result = SUCCESS_SUCCESS;
+  for (;;) {
     int status;
     pid_t ended = waitpid(pid, &status, WNOHANG);
-    if (ended == pid)
-      return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
-    if (ended < 0 && errno != EINTR) return MAPI_E_FAILURE;
-    g_usleep(20 * 1000);
+    if (ended == pid || (ended < 0 && errno != EINTR)) {
+      bool success = ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+      result = success ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
+      break;
+    }
+    gint64 left = (deadline - g_get_monotonic_time()) / 1000;
+    if (left <= 0) break;
+    struct pollfd ending = {descriptor, POLLIN, 0};
+    if (descriptor < 0 || poll(&ending, 1, static_cast<int>(left)) < 0) g_usleep(10 * 1000);
   }
-  return SUCCESS_SUCCESS;
+  if (descriptor >= 0) close(descriptor);
+  return result;
 }
 
 struct DBusLaunch {

@@ -104,6 +104,7 @@ ULONG MakeSnapshot(const MapiMessage* message, const char* cache, Snapshot* snap
   char* folder = g_build_filename(cache, "message-XXXXXX", nullptr);
   if (g_mkdir_with_parents(cache, 0700) != 0 || g_mkdtemp(folder) == nullptr) {
     g_free(folder);
+    FreeSnapshot(snapshot, false);
     return MAPI_E_ATTACHMENT_WRITE_FAILURE;
   }
   snapshot->folder = folder;
