@@ -1,7 +1,6 @@
-// Feeds the front end argument vectors of any length and content, with the
-// recording stand-in as the mail library beside the fuzzer, so that every
-// road is taken. Input: the four bytes of the code the stand-in returns,
-// then the arguments, each ended by a zero byte.
+// Feeds the front end argument vectors of any length, with the stand-in as the
+// mail library, so that every road is taken. Input: four bytes of the code the
+// stand-in returns, then the arguments, each ended by a zero byte.
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>

@@ -1,5 +1,4 @@
-// Recipients, which the program never sends, and calls the program never
-// makes; the transcripts cover the rest.
+// Recipients, which the program never sends, and calls it never makes.
 #include "compose.h"
 
 #include <dlfcn.h>
@@ -9,9 +8,7 @@
 #include <glib.h>
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string Take(char* text) {
+static std::string Take(char* text) {
   std::string taken(text);
   g_free(text);
   return taken;
@@ -23,35 +20,29 @@ TEST(ComposeTest, Recipients) {
       {0, MAPI_CC, const_cast<char*>("bob+x@example.org"), nullptr, 0, nullptr},
       {0, MAPI_BCC, const_cast<char*>("Carol"), const_cast<char*>("smtp:c,d@example.org"), 0, nullptr},
       {0, MAPI_ORIG, nullptr, const_cast<char*>("me@example.org"), 0, nullptr}};
-  MapiMessage message = {};
-  message.nRecipCount = 4;
-  message.lpRecips = recipients;
+  MapiMessage message = {0, nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 4, recipients, 0, nullptr};
   ASSERT_EQ(CheckRecipients(&message), SUCCESS_SUCCESS);
   EXPECT_EQ(Take(BuildMailtoUri(&message, nullptr)),
             "mailto:ann@example.org?cc=bob+x@example.org&bcc=c%2Cd@example.org");
   EXPECT_EQ(Take(BuildThunderbirdCompose(&message, nullptr)),
             "to='ann@example.org',cc='bob+x@example.org',bcc='c%2Cd@example.org'");
-
   message.nRecipCount = 1;  // what a client could take for an option or a message
   for (const char* address : {"--attach", "mailto:x@example.org?attach=/etc/passwd", ""}) {
     recipients[0].lpszAddress = const_cast<char*>(address);
-    EXPECT_EQ(CheckRecipients(&message), static_cast<ULONG>(MAPI_E_INVALID_RECIPS)) << address;
+    EXPECT_EQ(CheckRecipients(&message), 25u) << address;  // MAPI_E_INVALID_RECIPS
   }
   recipients[0].ulRecipClass = MAPI_BCC + 1;
-  EXPECT_EQ(CheckRecipients(&message), static_cast<ULONG>(MAPI_E_BAD_RECIPTYPE));
+  EXPECT_EQ(CheckRecipients(&message), 15u);  // MAPI_E_BAD_RECIPTYPE
 }
 
 TEST(MailLibraryTest, RefusesWhatItCannotDo) {
   void* library = dlopen(POSTLARK_MAIL_LIBRARY, RTLD_NOW);
-  ASSERT_NE(library, nullptr) << dlerror();
   auto send = reinterpret_cast<LPMAPISENDMAIL>(dlsym(library, "MAPISendMail"));
-  ASSERT_NE(send, nullptr);
+  ASSERT_NE(send, nullptr) << dlerror();
   MapiMessage message = {};
-  EXPECT_EQ(send(0, 0, &message, MAPI_LOGON_UI, 0), static_cast<ULONG>(MAPI_E_NOT_SUPPORTED));
-  EXPECT_EQ(send(0, 0, nullptr, MAPI_DIALOG, 0), static_cast<ULONG>(MAPI_E_FAILURE));
+  EXPECT_EQ(send(0, 0, &message, MAPI_LOGON_UI, 0), 26u);  // no dialog: not supported
+  EXPECT_EQ(send(0, 0, nullptr, MAPI_DIALOG, 0), 2u);
   message.nFileCount = 1;  // counted but not given
-  EXPECT_EQ(send(0, 0, &message, MAPI_DIALOG, 0), static_cast<ULONG>(MAPI_E_FAILURE));
+  EXPECT_EQ(send(0, 0, &message, MAPI_DIALOG, 0), 2u);
   dlclose(library);
 }
-
-}  // namespace

@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
-# Runs transcripts of the built program.   transcript.sh NAME=VALUE... FILE.t...
-#
-# A line "  $ COMMAND" is run by bash; the lines indented by two spaces after
-# it are its exact output; other lines are comments. A line ending in
-# " (posix)" or " (windows)" counts on that platform only. Each file runs in
-# a folder of its own, shown as $WORK, with the NAME=VALUE pairs set and
-# $program in app/; wine=WINE runs a Windows $program through $runner.
-#
-# `postlark ARGS...` runs app/'s program (or $program_path, natively after
-# the words of $wrapper) and prints its output (on Windows each line must end
-# in CRLF), then the stand-in's record as "mapi: " lines, its release
-# included, then "[STATUS]" unless 0: all 32 bits on Windows, 8 natively.
+# transcript.sh NAME=VALUE... FILE.t...: runs transcripts. "  $ COMMAND" lines
+# run in bash, followed by their exact output indented by two spaces; other
+# lines are comments; a line ending " (posix)" or " (windows)" counts there
+# only. Each file runs in a folder of its own ($WORK), with $program in app/.
+# `postlark ARGS` runs app/'s program ($program_path; natively after $wrapper;
+# with wine=WINE through $runner) and prints its output (every line in CRLF
+# on Windows), the stand-in's record as "mapi:" lines, and "[STATUS]" unless
+# 0: all 32 bits on Windows, 8 natively.
 set -uo pipefail
 wine= wrapper= files=()
 for argument; do
@@ -28,14 +24,13 @@ postlark() {
   rm -f record loader.* status
   export POSTLARK_RECORD=record POSTLARK_RESULT=${result:-0}
   if [ -n "$wine" ]; then
-    # The runner hands its own command line on, for the C runtime to split
-    # as a user's, and writes the 32-bit status: Wine's own has 8 bits.
+    # The C runtime splits the command line as a user's; Wine's status has 8 bits.
     POSTLARK_RUN_PROGRAM="${program//\//\\}" POSTLARK_RUN_STATUS=status \
       "$wine" "$runner" "$@" 2>>stderr | LC_ALL=C sed -e 's/\r$//;t' -e 's/$/ (no CR)/'
     status=$(($(tr -d '\r\n' <status) << 32 >> 32))
   else
-    # The dynamic loader's log tells whether the library was released.
-    LD_DEBUG=files LD_DEBUG_OUTPUT=loader PATH=$child_path $wrapper "$program" "$@" 2>>stderr
+    # The loader's log tells of the release (an empty LD_DEBUG: not wanted).
+    LD_DEBUG=${LD_DEBUG-files} LD_DEBUG_OUTPUT=loader PATH=$child_path $wrapper "$program" "$@" 2>>stderr
     status=$?
     local log
     log=$(cat loader.* 2>/dev/null | grep 'libmapi32\.so')

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzzers (clang, with the sanitizers) and runs each for a bounded
-# time from the seeds in fuzz/corpus/; fails on any finding.
-#   fuzz.sh [SECONDS_PER_FUZZER]   (default 30)
+# fuzz.sh [SECONDS, 30 by default]: builds the fuzzers (clang, sanitizers) and
+# runs each that long from the seeds in fuzz/corpus/; fails on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset fuzz -DPOSTLARK_WARNINGS_AS_ERRORS=ON >/dev/null

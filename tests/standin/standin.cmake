@@ -1,5 +1,4 @@
-# postlark_standin(TARGET FOLDER): the recording stand-in for the mail
-# library, built into FOLDER under the name the program loads.
+# postlark_standin(TARGET FOLDER): the recording stand-in, as the library the program loads.
 function(postlark_standin target folder)
   add_library(${target} SHARED ${PROJECT_SOURCE_DIR}/tests/standin/recording_mapi.cc)
   target_link_libraries(${target} PRIVATE postlark_warnings)
