@@ -1,19 +1,52 @@
 # Installing and packaging.
 #
 # Linux: the program in bin/, its mail library in a private folder that it
-# finds by itself; a .deb that depends on what the library links (GIO).
-# Windows: both programs and the README in one .zip, made from the x86-64
-# build with the path of the 32-bit program in POSTLARK_WINDOWS_X86_PROGRAM.
+# finds by itself, the manual page, and a .deb that lintian accepts.
+# Windows: both programs, the README and the licence in one .zip, made from
+# the x86-64 build with the path of the 32-bit program in
+# POSTLARK_WINDOWS_X86_PROGRAM.
+
+# The default is a placeholder in the reserved .invalid domain, which no
+# mail reaches: a release builder sets a real address.
+set(POSTLARK_MAINTAINER "The Postlark developers <maintainers@postlark.invalid>" CACHE STRING
+    "The .deb's maintainer, also named in its changelog")
+if(POSTLARK_MAINTAINER MATCHES "\\.invalid>$")
+  message(STATUS "Packages name a placeholder maintainer: set POSTLARK_MAINTAINER for a release")
+endif()
 
 if(POSTLARK_PLATFORM STREQUAL "posix")
+  # The manual page from its scdoc source, and the Debian changelog, both
+  # compressed without a time stamp.
+  find_program(SCDOC scdoc REQUIRED)
+  set(manual ${CMAKE_BINARY_DIR}/Postlark.1.gz)
+  configure_file(packaging/changelog.in changelog @ONLY)
+  add_custom_command(OUTPUT ${manual} changelog.gz
+    COMMAND ${SCDOC} <${PROJECT_SOURCE_DIR}/docs/Postlark.1.scd >Postlark.1
+    COMMAND gzip -9nf Postlark.1
+    COMMAND gzip -9nkf changelog
+    DEPENDS docs/Postlark.1.scd ${CMAKE_BINARY_DIR}/changelog
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  add_custom_target(postlark_documents ALL DEPENDS ${manual} changelog.gz)
+
   install(TARGETS Postlark RUNTIME DESTINATION bin)
   install(TARGETS mapi32_provider LIBRARY DESTINATION ${POSTLARK_PRIVATE_LIBRARY_DIR})
-  install(FILES README.md DESTINATION share/doc/postlark)
+  install(FILES ${manual} DESTINATION share/man/man1)
+  install(FILES README.md packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+          DESTINATION share/doc/postlark)
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGE_NAME postlark)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_SECTION mail)
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Postlark opens a new message in the desktop's default mail client with a
+subject, a body and one file attached, for the user to address and send.
+It is meant for scripts: the exit status tells the outcome. The client is
+started through GIO and given a private snapshot of the file.")
+  # CPack's own dependency scan would also add ldconfig calls for the
+  # private library folder, which ldconfig never reads: the dependencies are
+  # found when packaging instead.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+  set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/deb-depends.cmake)
+  set(CPACK_POSTLARK_BUILD ${CMAKE_BINARY_DIR})
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 else()
   set(POSTLARK_WINDOWS_X86_PROGRAM "" CACHE FILEPATH
@@ -22,16 +55,17 @@ else()
   if(POSTLARK_WINDOWS_X86_PROGRAM)
     install(PROGRAMS ${POSTLARK_WINDOWS_X86_PROGRAM} DESTINATION x86)
   endif()
-  install(FILES README.md DESTINATION .)
+  install(FILES README.md LICENSE DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_NAME Postlark)
   set(CPACK_SYSTEM_NAME windows)
 endif()
 
-set(CPACK_PACKAGE_VENDOR "Postlark developers")
-set(CPACK_PACKAGE_CONTACT "Postlark developers <postlark@invalid>")
+set(CPACK_PACKAGE_VENDOR "The Postlark developers")
+set(CPACK_PACKAGE_CONTACT "${POSTLARK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Hands one file to the mail program as the attachment of a new message")
+    "Hands one file to the mail client as the attachment of a new message")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -2,7 +2,9 @@
 # Builds every target and runs every test: the native program (also under
 # AddressSanitizer and UndefinedBehaviorSanitizer) and both Windows programs
 # under Wine, then the fuzzers for half a minute each. Warnings are errors.
-# Installs what is missing first.
+# Then makes the release packages, checks them, and builds them again twice
+# in other folders to see that the bytes come out the same. Installs what is
+# missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,12 +32,42 @@ for target in windows-x64:x86_64 windows-x86:i686; do
     esac
   done
 done
-# The release packages: the .deb is checked by the native tests; the .zip
-# must hold both programs.
+# The release packages. The .deb is checked by the native tests. The .zip
+# must hold both programs, stripped, with the README and the licence.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 bash tools/package.sh >/dev/null
-zip_files=$(cmake -E tar tf dist/Postlark-*-windows.zip | grep -v '/$' | sed 's|^[^/]*/||' | sort | tr '\n' ' ')
-[ "$zip_files" = "README.md x64/Postlark.exe x86/Postlark.exe " ] ||
+zip=$(mktemp -d)
+cmake -E chdir "$zip" cmake -E tar xf "$PWD"/dist/Postlark-*-windows.zip
+zip_files=$(cd "$zip"/* && find . -type f | sort | tr '\n' ' ')
+[ "$zip_files" = "./LICENSE ./README.md ./x64/Postlark.exe ./x86/Postlark.exe " ] ||
   { echo "the Windows package holds: $zip_files" >&2; exit 1; }
+for program in "$zip"/*/x64/Postlark.exe "$zip"/*/x86/Postlark.exe; do
+  size=$(stat -c %s "$program")
+  echo "packaged ${program#"$zip"/*/}: $size bytes, $(x86_64-w64-mingw32-nm "$program" 2>&1)"
+  [ "$size" -le 20480 ] && x86_64-w64-mingw32-nm "$program" 2>&1 | grep -q 'no symbols' ||
+    { echo "${program#"$zip"/}: over 20 KiB or not stripped" >&2; exit 1; }
+done
+
+# Two builds of the same sources in two folders must give the same bytes.
+repro=$(mktemp -d)
+for copy in one the-other; do
+  mkdir "$repro/$copy"
+  git ls-files -z | xargs -0 cp --parents -t "$repro/$copy"
+  (cd "$repro/$copy" &&
+     for preset in native windows-x86 windows-x64; do
+       cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null
+     done &&
+     bash tools/package.sh >/dev/null &&
+     sha256sum build/windows-x64/Postlark.exe build/windows-x86/Postlark.exe \
+       build/native/Postlark build/native/libmapi32.so dist/*) >"$repro/$copy.sha256"
+  echo "=== build in folder '$copy':" && cat "$repro/$copy.sha256"
+  if (cd "$repro/$copy" && grep -lF "$repro" $(awk '{print $2}' "$repro/$copy.sha256")); then
+    echo "the outputs above name their build folder" >&2; exit 1
+  fi
+done
+diff "$repro/one.sha256" "$repro/the-other.sha256" ||
+  { echo "two builds of the same sources differ" >&2; exit 1; }
+rm -rf "$repro" "$zip"
 echo "dist/: $(ls dist | tr '\n' ' ')"
 if grep -q 'Exec format error' build/windows-x86/Testing/Temporary/LastTest.log 2>/dev/null; then
   echo "NOTE: this kernel cannot run Wine's 32-bit loader: the windows-x86 tests were skipped."

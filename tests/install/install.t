@@ -6,14 +6,19 @@ finds no mail client: 26), never one in the working directory.
   ./bin/Postlark
   ./lib/postlark/libmapi32.so
   ./share/doc/postlark/README.md
+  ./share/doc/postlark/changelog.gz
+  ./share/doc/postlark/copyright
+  ./share/man/man1/Postlark.1.gz
   $ cp "$standin" . && echo figures >report.txt && LD_DEBUG= XDG_DATA_HOME=/none XDG_DATA_DIRS=/none XDG_CONFIG_HOME=/none XDG_CONFIG_DIRS=/none program_path=prefix/bin/Postlark postlark report.txt s b
   [26]
 
-The .deb holds the same, and depends on what the library links.
+The .deb: what the library links as dependencies, every ELF file stripped,
+a manual page that renders cleanly, and nothing for lintian to report.
 
-  $ cpack --config "$build/CPackConfig.cmake" -G DEB -B deb >/dev/null && dpkg-deb --contents deb/*.deb | awk '{print $NF}' | grep -v '/$'
-  ./usr/bin/Postlark
-  ./usr/lib/postlark/libmapi32.so
-  ./usr/share/doc/postlark/README.md
-  $ dpkg-deb --field deb/*.deb Depends | grep -o 'libglib2.0-0'
+  $ cpack --config "$build/CPackConfig.cmake" -G DEB -B deb >/dev/null && dpkg-deb --field deb/*.deb Depends | grep -o 'libglib2.0-0'
   libglib2.0-0
+  $ dpkg-deb -x deb/*.deb root && for f in $(find root -type f | sort); do [ "$(head -c 4 "$f" | tail -c 3)" != ELF ] || echo "${f#root}: $(readelf -S "$f" | grep -cE '\.symtab|\.debug') symbol sections"; done
+  /usr/bin/Postlark: 0 symbol sections
+  /usr/lib/postlark/libmapi32.so: 0 symbol sections
+  $ MANWIDTH=80 man --warnings -l root/usr/share/man/man1/Postlark.1.gz 2>&1 >/dev/null
+  $ lintian --pedantic --info deb/*.deb 2>&1 | grep -v 'running with root privileges'
