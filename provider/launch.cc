@@ -9,6 +9,8 @@
 
 #include <gio/gdesktopappinfo.h>
 
+#include "compose.h"
+
 namespace {
 
 const GSpawnFlags kSpawnFlags =
@@ -83,12 +85,8 @@ ULONG LaunchThroughDBus(GAppInfo* client, GList* uris) {
   return !launch.done || launch.started ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
 }
 
-}  // namespace
-
-GAppInfo* FindMailClient() {
-  return g_app_info_get_default_for_uri_scheme("mailto");
-}
-
+// Thunderbird takes -compose rather than a URI; it is known by its
+// executable's name.
 bool IsThunderbird(GAppInfo* client) {
   const char* executable = g_app_info_get_executable(client);
   if (executable == nullptr) return false;
@@ -98,22 +96,36 @@ bool IsThunderbird(GAppInfo* client) {
   return thunderbird;
 }
 
-ULONG LaunchMailClient(GAppInfo* client, const char* mailto, const char* compose) {
+}  // namespace
+
+GAppInfo* FindMailClient() {
+  return g_app_info_get_default_for_uri_scheme("mailto");
+}
+
+ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
+                       char* const attachments[]) {
   GPid pid = 0;
   gboolean started;
   if (IsThunderbird(client)) {
+    char* compose = BuildThunderbirdCompose(message, attachments);
     const char* argv[] = {g_app_info_get_executable(client), "-compose", compose, nullptr};
     started = g_spawn_async(nullptr, const_cast<char**>(argv), nullptr, kSpawnFlags,
                             PrepareClient, nullptr, &pid, nullptr);
+    g_free(compose);
   } else {
-    GList uris = {const_cast<char*>(mailto), nullptr, nullptr};
+    char* mailto = BuildMailtoUri(message, attachments);
+    GList uris = {mailto, nullptr, nullptr};
     if (G_IS_DESKTOP_APP_INFO(client) &&
-        g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "DBusActivatable"))
-      return LaunchThroughDBus(client, &uris);
+        g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "DBusActivatable")) {
+      ULONG result = LaunchThroughDBus(client, &uris);
+      g_free(mailto);
+      return result;
+    }
     started = G_IS_DESKTOP_APP_INFO(client) &&
               g_desktop_app_info_launch_uris_as_manager(
                   G_DESKTOP_APP_INFO(client), &uris, nullptr, kSpawnFlags, PrepareClient,
                   nullptr, RememberPid, &pid, nullptr);
+    g_free(mailto);
   }
   if (!started) return MAPI_E_FAILURE;
   return pid > 0 ? WatchForEarlyFailure(pid) : SUCCESS_SUCCESS;

@@ -14,15 +14,14 @@ const int kEarlyFailureMilliseconds = 2000;
 GAppInfo* FindMailClient();
 
 /// Starts `client` detached, in a session of its own, with default signal
-/// handling and no descriptor but 0, 1 and 2: Thunderbird (known by its
-/// executable) with `-compose compose`, any other client with the URI
-/// `mailto` through GIO. Never waits for the client to end: it returns
-/// SUCCESS_SUCCESS once the client is started and has not failed within
-/// kEarlyFailureMilliseconds, and MAPI_E_FAILURE if it could not be started,
-/// its D-Bus activation failed, or it exited non-zero within that time.
-ULONG LaunchMailClient(GAppInfo* client, const char* mailto, const char* compose);
-
-/// Whether `client` is Thunderbird, which takes -compose rather than a URI.
-bool IsThunderbird(GAppInfo* client);
+/// handling and no descriptor but 0, 1 and 2, handing it `message` with the
+/// attachment copies `attachments`: Thunderbird (known by its executable)
+/// with `-compose`, any other client with a mailto: URI through GIO. Never
+/// waits for the client to end: it returns SUCCESS_SUCCESS once the client
+/// is started and has not failed within kEarlyFailureMilliseconds, and
+/// MAPI_E_FAILURE if it could not be started, its D-Bus activation failed,
+/// or it exited non-zero within that time.
+ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
+                       char* const attachments[]);
 
 #endif  // POSTLARK_PROVIDER_LAUNCH_H_

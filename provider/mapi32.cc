@@ -43,11 +43,7 @@ ULONG SendMail(const MapiMessage* message, FLAGS flags) {
   Snapshot snapshot;
   ULONG result = MakeSnapshot(message, cache, &snapshot);
   if (result == SUCCESS_SUCCESS) {
-    char* mailto = BuildMailtoUri(message, snapshot.copies);
-    char* compose = BuildThunderbirdCompose(message, snapshot.copies);
-    result = LaunchMailClient(client, mailto, compose);
-    g_free(compose);
-    g_free(mailto);
+    result = LaunchMailClient(client, message, snapshot.copies);
     // A client that never started will not read the snapshot.
     FreeSnapshot(&snapshot, result != SUCCESS_SUCCESS);
   }
