@@ -35,14 +35,28 @@ TEST(ComposeTest, Recipients) {
   EXPECT_EQ(CheckRecipients(&message), 15u);  // MAPI_E_BAD_RECIPTYPE
 }
 
+// The library as the program loads it, with a mail client registered (one
+// that takes the message and exits 0), so that a refusal is the call's own.
 TEST(MailLibraryTest, RefusesWhatItCannotDo) {
+  char* build = g_path_get_dirname(POSTLARK_MAIL_LIBRARY);
+  char* home = g_build_filename(build, "mail_library_test", nullptr);
+  char* entries = g_build_filename(home, "applications", nullptr);
+  char* entry = g_build_filename(entries, "true.desktop", nullptr);
+  char* defaults = g_build_filename(home, "mimeapps.list", nullptr);
+  ASSERT_EQ(g_mkdir_with_parents(entries, 0700), 0);
+  ASSERT_TRUE(g_file_set_contents(entry, "[Desktop Entry]\nType=Application\nName=T\nExec=true %u\n", -1, nullptr));
+  ASSERT_TRUE(g_file_set_contents(defaults, "[Default Applications]\nx-scheme-handler/mailto=true.desktop\n", -1, nullptr));
+  for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) g_setenv(name, home, TRUE);
+  for (const char* name : {"XDG_DATA_DIRS", "XDG_CONFIG_DIRS"}) g_setenv(name, "/none", TRUE);
   void* library = dlopen(POSTLARK_MAIL_LIBRARY, RTLD_NOW);
   auto send = reinterpret_cast<LPMAPISENDMAIL>(dlsym(library, "MAPISendMail"));
   ASSERT_NE(send, nullptr) << dlerror();
   MapiMessage message = {};
+  EXPECT_EQ(send(0, 0, &message, MAPI_DIALOG, 0), 0u);  // the client takes it
   EXPECT_EQ(send(0, 0, &message, MAPI_LOGON_UI, 0), 26u);  // no dialog: not supported
   EXPECT_EQ(send(0, 0, nullptr, MAPI_DIALOG, 0), 2u);
   message.nFileCount = 1;  // counted but not given
   EXPECT_EQ(send(0, 0, &message, MAPI_DIALOG, 0), 2u);
   dlclose(library);
+  for (char* path : {build, home, entries, entry, defaults}) g_free(path);
 }
