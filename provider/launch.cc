@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
+#include <string.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,11 +11,15 @@
 #include <gio/gdesktopappinfo.h>
 
 #include "compose.h"
+#include "desktop_entry.h"
 
 namespace {
 
-const GSpawnFlags kSpawnFlags =
-    static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD);
+// The client's standard streams are /dev/null: it must not hold open a
+// pipe that a script reads our output from, nor write into it.
+const GSpawnFlags kSpawnFlags = static_cast<GSpawnFlags>(
+    G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD | G_SPAWN_STDIN_FROM_DEV_NULL |
+    G_SPAWN_STDOUT_TO_DEV_NULL | G_SPAWN_STDERR_TO_DEV_NULL);
 
 // In the client, between fork and exec: a session of its own, so that it
 // outlives us and a Ctrl-C or hang-up meant for us; and the signal handling
@@ -85,15 +90,24 @@ ULONG LaunchThroughDBus(GAppInfo* client, GList* uris) {
   return !launch.done || launch.started ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
 }
 
-// Thunderbird takes -compose rather than a URI; it is known by its
-// executable's name.
-bool IsThunderbird(GAppInfo* client) {
-  const char* executable = g_app_info_get_executable(client);
-  if (executable == nullptr) return false;
-  char* name = g_path_get_basename(executable);
-  bool thunderbird = g_str_has_prefix(name, "thunderbird");
-  g_free(name);
-  return thunderbird;
+// Thunderbird takes -compose rather than a URI, after the command line of
+// its desktop entry, which may start it in a sandbox.
+gboolean SpawnThunderbird(GAppInfo* client, const MapiMessage* message,
+                          char* const attachments[], GPid* pid) {
+  char** command = ClientCommandLine(client);
+  if (command == nullptr) return FALSE;
+  guint length = g_strv_length(command);
+  char* compose = BuildThunderbirdCompose(message, attachments);
+  const char** argv = g_new0(const char*, length + 3);
+  memcpy(argv, command, length * sizeof *argv);
+  argv[length] = "-compose";
+  argv[length + 1] = compose;
+  gboolean started = g_spawn_async(nullptr, const_cast<char**>(argv), nullptr, kSpawnFlags,
+                                   PrepareClient, nullptr, pid, nullptr);
+  g_free(argv);
+  g_free(compose);
+  g_strfreev(command);
+  return started;
 }
 
 }  // namespace
@@ -107,11 +121,7 @@ ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
   GPid pid = 0;
   gboolean started;
   if (IsThunderbird(client)) {
-    char* compose = BuildThunderbirdCompose(message, attachments);
-    const char* argv[] = {g_app_info_get_executable(client), "-compose", compose, nullptr};
-    started = g_spawn_async(nullptr, const_cast<char**>(argv), nullptr, kSpawnFlags,
-                            PrepareClient, nullptr, &pid, nullptr);
-    g_free(compose);
+    started = SpawnThunderbird(client, message, attachments, &pid);
   } else {
     char* mailto = BuildMailtoUri(message, attachments);
     GList uris = {mailto, nullptr, nullptr};

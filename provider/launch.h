@@ -14,9 +14,10 @@ const int kEarlyFailureMilliseconds = 2000;
 GAppInfo* FindMailClient();
 
 /// Starts `client` detached, in a session of its own, with default signal
-/// handling and no descriptor but 0, 1 and 2, handing it `message` with the
-/// attachment copies `attachments`: Thunderbird (known by its executable)
-/// with `-compose`, any other client with a mailto: URI through GIO. Never
+/// handling and no descriptor but 0, 1 and 2, all three /dev/null, handing
+/// it `message` with the attachment copies `attachments`: Thunderbird with
+/// its desktop entry's command line and `-compose`, any other client with a
+/// mailto: URI through GIO. Never
 /// waits for the client to end: it returns SUCCESS_SUCCESS once the client
 /// is started and has not failed within kEarlyFailureMilliseconds, and
 /// MAPI_E_FAILURE if it could not be started, its D-Bus activation failed,

@@ -1,14 +1,17 @@
 // libmapi32.so: Simple MAPI's MAPISendMail for Linux desktops. The message
 // goes to the desktop's default mail client, started detached through GIO,
 // which shows it for the user to complete and send. The client is handed
-// snapshots of the attachments, so the originals may go once we return.
+// snapshots of the attachments, so the originals may go once we return; a
+// client in a sandbox sees them through the document portal.
 
 #include <signal.h>
 
 #include <glib.h>
 
 #include "compose.h"
+#include "desktop_entry.h"
 #include "launch.h"
+#include "portal.h"
 #include "simple_mapi.h"
 #include "snapshot.h"
 
@@ -43,9 +46,18 @@ ULONG SendMail(const MapiMessage* message, FLAGS flags) {
   Snapshot snapshot;
   ULONG result = MakeSnapshot(message, cache, &snapshot);
   if (result == SUCCESS_SUCCESS) {
-    result = LaunchMailClient(client, message, snapshot.copies);
+    // A Flatpak or snap cannot see our cache: it is handed the copies where
+    // the document portal shows them, or, if it cannot be, is not started.
+    char* app_id = SandboxAppId(client);
+    char** exported = nullptr;
+    if (app_id != nullptr && snapshot.count > 0)
+      result = ExportToSandbox(app_id, snapshot.copies, snapshot.count, &exported);
+    if (result == SUCCESS_SUCCESS)
+      result = LaunchMailClient(client, message, exported != nullptr ? exported : snapshot.copies);
     // A client that never started will not read the snapshot.
     FreeSnapshot(&snapshot, result != SUCCESS_SUCCESS);
+    g_strfreev(exported);
+    g_free(app_id);
   }
   g_free(cache);
   g_object_unref(client);

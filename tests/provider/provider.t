@@ -1,10 +1,10 @@
 The Linux library starts the default mail client: here fake ones, in private XDG folders.
 
   $ cp "$library" app/ && mkdir -p bin data/applications home && cp "$fake_client" bin/mail-client && cp "$fake_client" bin/thunderbird && echo figures >report.txt
-  $ entry() { printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s %%u\nMimeType=x-scheme-handler/mailto;\n%s' "$1" "$2" "${3:-}" >"data/applications/$1.desktop"; }
+  $ entry() { printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\nMimeType=x-scheme-handler/mailto;\n%s' "$1" "$2" "${3:-}" >"data/applications/$1.desktop"; }
   $ use() { printf '[Default Applications]\nx-scheme-handler/mailto=%s.desktop\n' "$1" >data/mimeapps.list; }
-  $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client; rm -f client*; }
-  $ entry mail mail-client && entry thunderbird thunderbird && entry org.example.Missing mail-client DBusActivatable=true
+  $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client client.read 2>/dev/null; rm -f client*; }
+  $ entry mail "mail-client %u" && entry thunderbird "thunderbird %u" && entry org.example.Missing "mail-client %u" DBusActivatable=true
   $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client LD_DEBUG= && unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 
   $ postlark report.txt s b; [ -e cache ] || [ -e client ] || echo "nothing started"
@@ -12,7 +12,8 @@ The Linux library starts the default mail client: here fake ones, in private XDG
   nothing started
 
 A client gets a mailto: URI, Thunderbird -compose: every byte arrives, in a session of its
-own, with signals as new, and only descriptors 0 to 2, even from a caller ignoring SIGCHLD.
+own, with signals as new, and only descriptors 0 to 2, all /dev/null, even from a caller
+ignoring SIGCHLD. A blank subject or body is left out.
 
   $ name="a, b's report = final"$'\n'"Grüße.txt" subject="Q3: \"draft\" & more, it's =%41" body=$'line one,\nline two' && cp report.txt "$name"
   $ use mail && postlark "$name" "$subject" "$body" && client
@@ -22,7 +23,7 @@ own, with signals as new, and only descriptors 0 to 2, even from a caller ignori
   line two]
   attach: [$WORK/cache/postlark/message-*/a, b's report = final
   GrM-CM-<M-CM-^_e.txt]
-  descriptors: 0 1 2
+  descriptors: 0 1 2 -> /dev/null
   own session: yes; SigBlk:0000000000000000 SigIgn:0000000000000000
   $ use thunderbird && wrapper="env --ignore-signal=CHLD --block-signal=INT" postlark "$name" "$subject" "$body" && client
   thunderbird
@@ -31,13 +32,20 @@ own, with signals as new, and only descriptors 0 to 2, even from a caller ignori
   line two]
   attachment: ['file://$WORK/cache/postlark/message-*/a, b's report = final
   GrM-CM-<M-CM-^_e.txt']
-  descriptors: 0 1 2
+  descriptors: 0 1 2 -> /dev/null
   own session: yes; SigBlk:0000000000000000 SigIgn:0000000000000000
 
-Postlark returns once the client has started, and the client outlives it.
+  $ for app in mail thunderbird; do use $app && postlark report.txt " " $'\n \n' && client | grep -v -e descriptors -e session; done
+  mail-client
+  attach: [$WORK/cache/postlark/message-*/report.txt]
+  thunderbird
+  attachment: ['file://$WORK/cache/postlark/message-*/report.txt']
 
-  $ start=$SECONDS && FAKE_CLIENT=run postlark report.txt s b && [ $((SECONDS - start)) -le 3 ] && echo "returned within 3 s"
-  returned within 3 s
+Postlark returns once the client has started, and the client outlives it, holding none of
+Postlark's output: a script that reads it is not kept waiting.
+
+  $ start=$SECONDS && output=$(FAKE_CLIENT=run postlark report.txt s b) && [ $((SECONDS - start)) -le 3 ] && echo "returned within 3 s: [$output]"
+  returned within 3 s: []
   $ sleep 1 && kill -0 "$(cat client.pid)" && echo "client still running" && kill -- -"$(cat client.pid)"; rm -f client*
   client still running
 
@@ -45,7 +53,7 @@ A client that fails at once, cannot start, or fails D-Bus activation: 2; no snap
 
   $ rm -rf cache && FAKE_CLIENT="exit 1" postlark report.txt s b; rm -f client*
   [2]
-  $ printf '#!/no/such/shell\n' >bin/broken && chmod +x bin/broken && entry mail broken && use mail && postlark report.txt s b
+  $ printf '#!/no/such/shell\n' >bin/broken && chmod +x bin/broken && entry mail "broken %u" && use mail && postlark report.txt s b
   [2]
   $ use org.example.Missing && wrapper="dbus-run-session --" postlark report.txt s b; ls cache/postlark
   [2]
@@ -53,7 +61,7 @@ A client that fails at once, cannot start, or fails D-Bus activation: 2; no snap
 The client reads a private snapshot after the original has gone; snapshots over 7 days old
 go at the next run; one that cannot be written gives 13, and nothing starts.
 
-  $ entry mail mail-client && use mail && mkdir -p cache/postlark/message-old cache/postlark/message-new && touch -d '8 days ago' cache/postlark/message-old && touch -d '6 days ago' cache/postlark/message-new
+  $ entry mail "mail-client %u" && use mail && mkdir -p cache/postlark/message-old cache/postlark/message-new && touch -d '8 days ago' cache/postlark/message-old && touch -d '6 days ago' cache/postlark/message-new
   $ FAKE_CLIENT=read postlark report.txt s b && rm report.txt && sleep 3 && cat client.read && rm -f client*
   figures
   $ cd cache/postlark && stat -c '%a %n' message-* message-*/* | sed -E 's/message-[[:alnum:]]{6}/message-*/' && cd ../..
@@ -72,3 +80,40 @@ Checked before opening: missing or empty is 11; a folder, FIFO or device 12, at 
   [12]
   [12]
   [12]
+
+A Flatpak or a snap sees neither the cache nor /tmp: it gets the file where the document
+portal shows it to that app alone. Thunderbird starts with its entry's command line.
+
+  $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && gdbus call --session -d org.freedesktop.portal.Documents -o /org/freedesktop/portal/documents -m org.freedesktop.portal.Documents.GetMountPoint >/dev/null
+  $ mkdir -p snap/bin && cp "$fake_sandbox" bin/flatpak && cp "$fake_sandbox" snap/bin/thunderbird && cp "$fake_client" bin/evolution && flatpak="$PWD/bin/flatpak run --branch=stable --arch=x86_64"
+  $ entry org.mozilla.Thunderbird "$flatpak --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird
+  $ entry thunderbird_thunderbird "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $PWD/snap/bin/thunderbird %u" X-SnapInstanceName=thunderbird
+  $ entry org.gnome.Evolution "$flatpak --command=evolution --file-forwarding org.gnome.Evolution @@u %U @@" X-Flatpak=org.gnome.Evolution
+  $ name="a, b's \"report\" = final.txt" && for app in org.mozilla.Thunderbird thunderbird_thunderbird org.gnome.Evolution; do echo figures >"$name" && use $app && FAKE_CLIENT=read postlark "$name" s b && rm "$name" && sleep 2 && client | grep -v -e subject -e body -e session; done
+  $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird -compose ...
+  thunderbird
+  attachment: ['file://$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt']
+  descriptors: 0 1 2 -> /dev/null
+  figures
+  env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $WORK/snap/bin/thunderbird -compose ...
+  thunderbird
+  attachment: ['file://$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt']
+  descriptors: 0 1 2 -> /dev/null
+  figures
+  $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=evolution --file-forwarding org.gnome.Evolution @@u mailto:... @@
+  evolution
+  attach: [$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt]
+  descriptors: 0 1 2 -> /dev/null
+  figures
+
+Where the file cannot be handed over (no session bus, no document portal on it), the
+sandboxed client is not started and no snapshot stays: 13.
+
+  $ rm -rf cache && (unset DBUS_SESSION_BUS_ADDRESS; postlark report.txt s b); ls cache/postlark; [ -e client ] || echo "nothing started"
+  [13]
+  nothing started
+  $ printf '<busconfig><listen>unix:tmpdir=/tmp</listen><policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>' >bare.conf
+  $ wrapper="dbus-run-session --config-file=bare.conf --" postlark report.txt s b; ls cache/postlark; [ -e client ] || echo "nothing started"
+  [13]
+  nothing started
+  $ kill "$bus"; sleep 1; fusermount3 -uq "$XDG_RUNTIME_DIR/doc"; rm -rf "$XDG_RUNTIME_DIR"
