@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "mail_request.h"
+#include "system_library.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int32_t MailFile(const char* path, const char* subject, const char* body) {
     return MAPI_E_TEXT_TOO_LARGE;
   }
 
-  HMODULE library = LoadLibraryA(kMailLibrary);
+  HMODULE library = LoadSystemLibrary(kMailLibrary);
   if (library == nullptr) {
     fputs("LoadLibrary failed\n", stdout);
     return -1;

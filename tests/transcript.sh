@@ -6,7 +6,10 @@
 # `postlark ARGS` runs app/'s program ($program_path; natively after $wrapper;
 # with wine=WINE through $runner) and prints its output (every line in CRLF
 # on Windows), the stand-in's record as "mapi:" lines, and "[STATUS]" unless
-# 0: all 32 bits on Windows, 8 natively.
+# 0: all 32 bits on Windows, 8 natively. `library [FILE]` makes FILE the mail
+# library where the program looks for it: beside it natively, in the Wine
+# prefix's $system_dir on Windows; with no FILE there is none (on Windows,
+# Wine's own placeholder, as each file starts).
 set -uo pipefail
 wine= wrapper= files=()
 for argument; do
@@ -41,13 +44,26 @@ postlark() {
   [ "$status" = 0 ] || echo "[$status]"
 }
 
+library() {
+  if [ -z "$wine" ]; then
+    rm -f app/libmapi32.so && { [ -z "${1:-}" ] || cp "$1" app/; }
+  else
+    cp "${1:-$placeholder}" "$system_dir/mapi32.dll" 2>/dev/null || rm -f "$system_dir/mapi32.dll"
+  fi
+}
+placeholder=${work:?}/mapi32-placeholder.dll
+mkdir -p "$work" || exit 2
+if [ -n "$wine" ] && [ ! -e "$placeholder" ] && grep -q 'Wine builtin DLL' "$system_dir/mapi32.dll" 2>/dev/null; then
+  cp "$system_dir/mapi32.dll" "$placeholder"
+fi
+
 failures=0
 for file in "${files[@]}"; do
   dir=${work:?}/$(basename "$file" .t)
   rm -rf "$dir" && mkdir -p "$dir/app" || exit 2
   sed -e "/ ($other)\$/d" -e "s/ ($platform)\$//" "$file" >"$dir.expected"
   (
-    cd "$dir" && cp "$program" app/ || exit 2
+    cd "$dir" && cp "$program" app/ && { [ -z "$wine" ] || library; } || exit 2
     while IFS= read -r line <&3; do
       case $line in
         '  $ '*)
@@ -66,5 +82,6 @@ for file in "${files[@]}"; do
     failures=$((failures + 1))
   fi
 done
+[ -z "$wine" ] || library
 echo "${#files[@]} transcripts, $failures failed"
 [ $failures -eq 0 ]

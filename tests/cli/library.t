@@ -5,16 +5,27 @@ Without a mail library, or with one that lacks MAPISendMail: one line and
   LoadLibrary failed
   [-1] (windows)
   [255] (posix)
-  $ cp "$standin_without_send_mail" app/ && postlark report.txt s b
+  $ library "$standin_without_send_mail" && postlark report.txt s b
   GetProcAddress failed
   mapi: released
   [-1] (windows)
   [255] (posix)
 
+On Windows the library is loaded from the system directory alone: a copy
+planted beside the program or in the working folder never loads (it would
+say so), not even when the system directory has only Wine's placeholder.
+
+  $ library "$standin" && cp "$planted" app/MAPI32.DLL && cp "$planted" MAPI32.DLL && postlark report.txt s b (windows)
+  mapi: send path=[report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
+  mapi: released (windows)
+  $ library && postlark report.txt s b (windows)
+  LoadLibrary failed (windows)
+  [-1] (windows)
+
 On Linux the library is looked for beside the program, then in
 ../lib/postlark/; never in the working folder nor on the loader's path.
 
-  $ rm app/libmapi32.so && cp "$standin" . && LD_LIBRARY_PATH=$PWD postlark report.txt s b (posix)
+  $ library && cp "$standin" . && LD_LIBRARY_PATH=$PWD postlark report.txt s b (posix)
   LoadLibrary failed (posix)
   [255] (posix)
   $ mkdir -p tree/bin tree/lib/postlark && cp app/Postlark tree/bin && cp "$standin" tree/lib/postlark (posix)

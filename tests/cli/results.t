@@ -2,7 +2,7 @@ The library's code is the status, but for a message sent (0) or cancelled
 by the user (1). All 32 bits reach the exit status on Windows; on Linux no
 failure reads as success. The library is released whatever it returned.
 
-  $ cp "$standin" app/
+  $ library "$standin"
   $ for result in 1 2 3 11 26 256 4294967294; do postlark report.txt s b | sed 's/send .* returns/returns/' | paste -sd ' '; done
   mapi: returns 1 mapi: released
   mapi: returns 2 mapi: released [2]

@@ -2,7 +2,7 @@ Three texts reach the mail library byte for byte, and it is released after
 the call. The stand-in checks every field that never varies: any that is
 off shows as a "wrong:" line.
 
-  $ cp "$standin" app/
+  $ library "$standin"
   $ postlark report.txt "Weekly report" "Please see the file"
   mapi: send path=[report.txt] name=[report.txt] subject=[Weekly report] body=[Please see the file] returns 0
   mapi: released

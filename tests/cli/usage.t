@@ -1,7 +1,7 @@
 Any count of arguments but three prints the usage text, exactly, and
 exits 0 without loading the mail library.
 
-  $ cp "$standin" app/
+  $ library "$standin"
   $ postlark
   Postlark.exe utility - mail one file from the command line
   

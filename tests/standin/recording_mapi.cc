@@ -4,7 +4,9 @@
 // never vary but did, then the texts it got and the code it returns, the one
 // in POSTLARK_RESULT. On Windows it also records how it was unloaded; the
 // test runner reads that from the native loader. Built with
-// RECORDING_MAPI_WITHOUT_SEND_MAIL it lacks MAPISendMail.
+// RECORDING_MAPI_WITHOUT_SEND_MAIL it lacks MAPISendMail; built with
+// RECORDING_MAPI_PLANTED it says when it is loaded, as a copy planted where
+// the program must not look.
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -50,6 +52,9 @@ extern "C" ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
 // A null lpReserved on detach means FreeLibrary, not the process's end.
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved);
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+#if defined(RECORDING_MAPI_PLANTED)
+  if (reason == DLL_PROCESS_ATTACH) Record("planted copy loaded");
+#endif
   if (reason == DLL_PROCESS_DETACH) Record(reserved == nullptr ? "released" : "not released");
   return TRUE;
 }
