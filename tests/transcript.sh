@@ -45,11 +45,11 @@ postlark() {
 }
 
 library() {
-  if [ -z "$wine" ]; then
-    rm -f app/libmapi32.so && { [ -z "${1:-}" ] || cp "$1" app/; }
-  else
-    cp "${1:-$placeholder}" "$system_dir/mapi32.dll" 2>/dev/null || rm -f "$system_dir/mapi32.dll"
-  fi
+  local target=app/libmapi32.so
+  [ -z "$wine" ] || target=$system_dir/mapi32.dll
+  if [ -n "${1:-}" ]; then cp "$1" "$target"
+  elif [ -n "$wine" ] && [ -e "$placeholder" ]; then cp "$placeholder" "$target"
+  else rm -f "$target"; fi
 }
 placeholder=${work:?}/mapi32-placeholder.dll
 mkdir -p "$work" || exit 2
