@@ -78,7 +78,7 @@ ULONG ExportToSandbox(const char* app_id, char* const files[], unsigned long cou
     const char** ids = nullptr;
     g_variant_get(added, "(^a&s@a{sv})", &ids, nullptr);
     // The sandbox sees each file as <mount point>/<document id>/<its name>.
-    bool complete = g_strv_length(const_cast<char**>(ids)) == count;
+    bool complete = *mount_point != '\0' && g_strv_length(const_cast<char**>(ids)) == count;
     *paths = g_new0(char*, count + 1);
     for (unsigned long i = 0; complete && i < count; ++i) {
       char* name = g_path_get_basename(files[i]);
