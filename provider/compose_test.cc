@@ -38,11 +38,11 @@ TEST(ComposeTest, Recipients) {
 // The library as the program loads it, with a mail client registered (one
 // that takes the message and exits 0), so that a refusal is the call's own.
 TEST(MailLibraryTest, RefusesWhatItCannotDo) {
-  char* build = g_path_get_dirname(POSTLARK_MAIL_LIBRARY);
-  char* home = g_build_filename(build, "mail_library_test", nullptr);
-  char* entries = g_build_filename(home, "applications", nullptr);
-  char* entry = g_build_filename(entries, "true.desktop", nullptr);
-  char* defaults = g_build_filename(home, "mimeapps.list", nullptr);
+  g_autofree char* build = g_path_get_dirname(POSTLARK_MAIL_LIBRARY);
+  g_autofree char* home = g_build_filename(build, "mail_library_test", nullptr);
+  g_autofree char* entries = g_build_filename(home, "applications", nullptr);
+  g_autofree char* entry = g_build_filename(entries, "true.desktop", nullptr);
+  g_autofree char* defaults = g_build_filename(home, "mimeapps.list", nullptr);
   ASSERT_EQ(g_mkdir_with_parents(entries, 0700), 0);
   ASSERT_TRUE(g_file_set_contents(entry, "[Desktop Entry]\nType=Application\nName=T\nExec=true %u\n", -1, nullptr));
   ASSERT_TRUE(g_file_set_contents(defaults, "[Default Applications]\nx-scheme-handler/mailto=true.desktop\n", -1, nullptr));
@@ -58,5 +58,4 @@ TEST(MailLibraryTest, RefusesWhatItCannotDo) {
   message.nFileCount = 1;  // counted but not given
   EXPECT_EQ(send(0, 0, &message, MAPI_DIALOG, 0), 2u);
   dlclose(library);
-  for (char* path : {build, home, entries, entry, defaults}) g_free(path);
 }

@@ -89,21 +89,18 @@ portal shows it to that app alone. Thunderbird starts with its entry's command l
   $ entry org.mozilla.Thunderbird "$flatpak --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird
   $ entry thunderbird_thunderbird "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $PWD/snap/bin/thunderbird %u" X-SnapInstanceName=thunderbird
   $ entry org.gnome.Evolution "$flatpak --command=evolution --file-forwarding org.gnome.Evolution @@u %U @@" X-Flatpak=org.gnome.Evolution
-  $ name="a, b's \"report\" = final.txt" && for app in org.mozilla.Thunderbird thunderbird_thunderbird org.gnome.Evolution; do echo figures >"$name" && use $app && FAKE_CLIENT=read postlark "$name" s b && rm "$name" && sleep 3 && client | grep -v -e subject -e body -e session; done
+  $ name="a, b's \"report\" = final.txt" && for app in org.mozilla.Thunderbird thunderbird_thunderbird org.gnome.Evolution; do echo figures >"$name" && use $app && FAKE_CLIENT=read postlark "$name" s b && rm "$name" && sleep 3 && client | grep -v -e subject -e body -e descriptors -e session; done
   $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird -compose ...
   thunderbird
   attachment: ['file://$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt']
-  descriptors: 0 1 2 -> /dev/null
   figures
   env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $WORK/snap/bin/thunderbird -compose ...
   thunderbird
   attachment: ['file://$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt']
-  descriptors: 0 1 2 -> /dev/null
   figures
   $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=evolution --file-forwarding org.gnome.Evolution @@u mailto:... @@
   evolution
   attach: [$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt]
-  descriptors: 0 1 2 -> /dev/null
   figures
 
 Where the file cannot be handed over (no session bus, no document portal on it), the
