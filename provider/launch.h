@@ -17,11 +17,11 @@ GAppInfo* FindMailClient();
 /// handling and no descriptor but 0, 1 and 2, all three /dev/null, handing
 /// it `message` with the attachment copies `attachments`: Thunderbird with
 /// its desktop entry's command line and `-compose`, any other client with a
-/// mailto: URI through GIO. Never
-/// waits for the client to end: it returns SUCCESS_SUCCESS once the client
-/// is started and has not failed within kEarlyFailureMilliseconds, and
-/// MAPI_E_FAILURE if it could not be started, its D-Bus activation failed,
-/// or it exited non-zero within that time.
+/// mailto: URI through GIO. Never waits for the client to end: it returns
+/// SUCCESS_SUCCESS once the client is started and has not failed within
+/// kEarlyFailureMilliseconds, and MAPI_E_FAILURE if it could not be
+/// started, its D-Bus activation failed, or it exited non-zero within that
+/// time.
 ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
                        char* const attachments[]);
 
