@@ -4,7 +4,7 @@
 
 #include "mail_file.h"
 
-int32_t RunCommandLine(int argc, const char* const argv[]) {
+int32_t RunCommandLine(int argc, const CommandLineChar* const argv[]) {
   // The count alone decides: an argument that looks like an option is an
   // ordinary text, and empty texts are mailed as empty.
   if (argc == 4) return MailFile(argv[1], argv[2], argv[3]);

@@ -5,11 +5,14 @@
 
 #include <stdint.h>
 
+#include "command_line_text.h"
+
 /// Runs the program for the argument vector the platform's start-up built,
-/// argument 0 included. With exactly three arguments after argument 0
-/// (attachment path, subject, body) returns MailFile's status unchanged;
-/// otherwise prints the usage text and returns 0.
-int32_t RunCommandLine(int argc, const char* const argv[]);
+/// argument 0 included, each text as the platform hands it over. With
+/// exactly three arguments after argument 0 (attachment path, subject, body)
+/// returns MailFile's status unchanged; otherwise prints the usage text and
+/// returns 0.
+int32_t RunCommandLine(int argc, const CommandLineChar* const argv[]);
 
 /// Writes the usage text to standard output.
 void PrintUsage();

@@ -7,33 +7,22 @@
 
 namespace {
 
-const char kMailLibrary[] = "MAPI32.DLL";
 const char kSendMailEntry[] = "MAPISendMail";
 
-// The first text that does not fit its field, named for the user.
-const char* TextTooLongMessage(MailRequestResult result) {
-  switch (result) {
-    case kMailPathTooLong:
-      return "attachment path is longer than 255 characters\n";
-    case kMailSubjectTooLong:
-      return "subject is longer than 255 characters\n";
-    case kMailBodyTooLong:
-      return "body is longer than 255 characters\n";
-    case kMailRequestBuilt:
-      break;
-  }
-  return "";
-}
-
 }  // namespace
+
+const char* const kMailTextNames[3] = {"attachment path", "subject", "body"};
+
+int32_t ReportTextTooLong(MailRequestResult result) {
+  fputs(kMailTextNames[result - kMailPathTooLong], stdout);
+  fputs(" is longer than 255 characters\n", stdout);
+  return MAPI_E_TEXT_TOO_LARGE;
+}
 
 int32_t MailFile(const char* path, const char* subject, const char* body) {
   MailRequest request;
   MailRequestResult built = BuildMailRequest(&request, path, subject, body);
-  if (built != kMailRequestBuilt) {
-    fputs(TextTooLongMessage(built), stdout);
-    return MAPI_E_TEXT_TOO_LARGE;
-  }
+  if (built != kMailRequestBuilt) return ReportTextTooLong(built);
 
   HMODULE library = LoadSystemLibrary(kMailLibrary);
   if (library == nullptr) {

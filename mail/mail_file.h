@@ -4,7 +4,11 @@
 
 #include <stdint.h>
 
+#include "mail_request.h"
 #include "simple_mapi.h"
+
+/// The platform's Simple MAPI library.
+inline constexpr char kMailLibrary[] = "MAPI32.DLL";
 
 /// Opens the mail client's dialog for a new message with `subject`, `body`
 /// and the file at `path` attached, and waits until the user has sent or
@@ -13,6 +17,13 @@
 /// MAPISendMail; MAPI_E_TEXT_TOO_LARGE with a line when a text does not fit,
 /// before the library is loaded.
 int32_t MailFile(const char* path, const char* subject, const char* body);
+
+/// How the user knows the three texts, in the order path, subject, body.
+extern const char* const kMailTextNames[3];
+
+/// Writes the line that names the text `result` refuses (a refusal, not
+/// kMailRequestBuilt), and returns MAPI_E_TEXT_TOO_LARGE.
+int32_t ReportTextTooLong(MailRequestResult result);
 
 /// The run's status for a Simple MAPI result code: 0 for a message sent or
 /// cancelled by the user, otherwise the code itself.

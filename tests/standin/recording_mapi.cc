@@ -1,14 +1,18 @@
 // A recording stand-in for the mail library: MAPI32.DLL on Windows,
-// libmapi32.so natively. MAPISendMail appends to the file named by
-// POSTLARK_RECORD a "wrong: ..." line for each group of fields that should
-// never vary but did, then the texts it got and the code it returns, the one
-// in POSTLARK_RESULT. On Windows it also records how it was unloaded; the
-// test runner reads that from the native loader. Built with
-// RECORDING_MAPI_WITHOUT_SEND_MAIL it lacks MAPISendMail; built with
-// RECORDING_MAPI_PLANTED it says when it is loaded, as a copy planted where
-// the program must not look.
+// libmapi32.so natively. MAPISendMail (and on Windows MAPISendMailW) appends
+// to the file named by POSTLARK_RECORD a "wrong: ..." line for each group of
+// fields that should never vary but did, then the texts it got and the code
+// it returns, the one in POSTLARK_RESULT: MAPISendMail's as "send ...", with
+// bytes outside printable ASCII as \xHH, MAPISendMailW's as "sendW ...", in
+// UTF-8. On Windows it also records how it was unloaded; the test runner
+// reads that from the native loader. Built with
+// RECORDING_MAPI_WITHOUT_SEND_MAIL it has neither entry; with
+// RECORDING_MAPI_WITHOUT_SEND_MAIL_W, only MAPISendMail, as Windows 7's;
+// with RECORDING_MAPI_PLANTED it says when it is loaded, as a copy planted
+// where the program must not look.
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include "simple_mapi.h"
 
@@ -27,24 +31,62 @@
 #define CHECK(condition) \
   if (!(condition)) Record("wrong: " #condition)
 
-#if !defined(RECORDING_MAPI_WITHOUT_SEND_MAIL)
-extern "C" ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
-                                     lpMapiMessage m, FLAGS flags, ULONG reserved) {
+// The fields that never vary, in the narrow records and the UTF-16 ones.
+template <typename Message>
+static bool CheckFixedFields(ULONG_PTR session, ULONG_PTR ui, const Message* m, FLAGS flags, ULONG reserved) {
   CHECK(session == 0 && ui == 0 && flags == (MAPI_LOGON_UI | MAPI_DIALOG) && reserved == 0);
-  if (m == nullptr || m->nFileCount != 1 || m->lpFiles == nullptr) return Record("wrong: files"), 2;
+  if (m == nullptr || m->nFileCount != 1 || m->lpFiles == nullptr) return Record("wrong: files"), false;
   CHECK(m->ulReserved == 0 && !m->lpszMessageType && !m->lpszDateReceived &&
         !m->lpszConversationID && m->flFlags == 0 && !m->lpOriginator && m->nRecipCount == 0 &&
         !m->lpRecips);
-  const MapiFileDesc* f = m->lpFiles;
+  const auto* f = m->lpFiles;
   CHECK(f->ulReserved == 0 && f->flFlags == 0 && f->nPosition == 0xFFFFFFFFu && !f->lpFileType);
   CHECK(f->lpszPathName != f->lpszFileName);
+  return true;
+}
+
+[[maybe_unused]] static ULONG Result() {
   const char* result = getenv("POSTLARK_RESULT");
-  Record(f->lpszPathName, "send path=[", "] ");
-  Record(f->lpszFileName, "name=[", "] ");
-  Record(m->lpszSubject, "subject=[", "] ");
-  Record(m->lpszNoteText, "body=[", "] returns ");
   Record(result != nullptr ? result : "0");
   return static_cast<ULONG>(strtoul(result != nullptr ? result : "0", nullptr, 10));
+}
+
+#if !defined(RECORDING_MAPI_WITHOUT_SEND_MAIL)
+extern "C" ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
+                                     lpMapiMessage m, FLAGS flags, ULONG reserved) {
+  if (!CheckFixedFields(session, ui, m, flags, reserved)) return 2;
+  Record(m->lpFiles->lpszPathName, "send path=[", "] ");
+  Record(m->lpFiles->lpszFileName, "name=[", "] ");
+  Record(m->lpszSubject, "subject=[", "] ");
+  Record(m->lpszNoteText, "body=[", "] returns ");
+  return Result();
+}
+#endif
+
+#if defined(_WIN32) && !defined(RECORDING_MAPI_WITHOUT_SEND_MAIL) && \
+    !defined(RECORDING_MAPI_WITHOUT_SEND_MAIL_W)
+static void RecordWide(const wchar_t* text, const char* prefix) {
+  static char utf8[4096];
+  if (text == nullptr) text = L"(null)";
+  if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) == 0)
+    strcpy(utf8, "(not converted)");
+  const char* path = getenv("POSTLARK_RECORD");
+  FILE* file = path != nullptr ? fopen(path, "ab") : nullptr;
+  if (file == nullptr) return;
+  fprintf(file, "%s%s] ", prefix, utf8);
+  fclose(file);
+}
+
+extern "C" MAPISENDMAILW MAPISendMailW;
+extern "C" ULONG WINAPI MAPISendMailW(LHANDLE session, ULONG_PTR ui,
+                                      lpMapiMessageW m, FLAGS flags, ULONG reserved) {
+  if (!CheckFixedFields(session, ui, m, flags, reserved)) return 2;
+  RecordWide(m->lpFiles->lpszPathName, "sendW path=[");
+  RecordWide(m->lpFiles->lpszFileName, "name=[");
+  RecordWide(m->lpszSubject, "subject=[");
+  RecordWide(m->lpszNoteText, "body=[");
+  Record("returns ", "", "");
+  return Result();
 }
 #endif
 
