@@ -7,23 +7,6 @@
 
 namespace {
 
-bool IsBlank(const char* text) {
-  return text == nullptr || text[strspn(text, " \t\r\n")] == '\0';
-}
-
-// The address to hand on for a recipient, or null if it has none to use.
-const char* RecipientAddress(const MapiRecipDesc& recipient) {
-  const char* address = recipient.lpszAddress;
-  if (address == nullptr || *address == '\0') address = recipient.lpszName;
-  if (address == nullptr) return nullptr;
-  if (strncasecmp(address, "SMTP:", 5) == 0) address += 5;
-  // A client could take a leading dash for an option, and a whole mailto:
-  // URI for a message of its own.
-  if (*address == '\0' || *address == '-' || strncasecmp(address, "mailto:", 7) == 0)
-    return nullptr;
-  return address;
-}
-
 // Appends `text`, percent-encoding every byte but the unreserved ones of
 // RFC 3986 and those in `keep`; with `crlf`, a bare line feed becomes CR LF,
 // as a mailto: body must have it.
@@ -53,6 +36,22 @@ bool AppendRecipients(GString* out, const MapiMessage* message, ULONG recipient_
 }
 
 }  // namespace
+
+bool IsBlank(const char* text) {
+  return text == nullptr || text[strspn(text, " \t\r\n")] == '\0';
+}
+
+const char* RecipientAddress(const MapiRecipDesc& recipient) {
+  const char* address = recipient.lpszAddress;
+  if (address == nullptr || *address == '\0') address = recipient.lpszName;
+  if (address == nullptr) return nullptr;
+  if (strncasecmp(address, "SMTP:", 5) == 0) address += 5;
+  // A client could take a leading dash for an option, and a whole mailto:
+  // URI for a message of its own.
+  if (*address == '\0' || *address == '-' || strncasecmp(address, "mailto:", 7) == 0)
+    return nullptr;
+  return address;
+}
 
 ULONG CheckRecipients(const MapiMessage* message) {
   for (ULONG i = 0; i < message->nRecipCount; ++i) {
@@ -88,6 +87,12 @@ char* BuildMailtoUri(const MapiMessage* message, char* const attachments[]) {
     g_string_append(uri, fields->str);
   }
   g_string_free(fields, TRUE);
+  return g_string_free(uri, FALSE);
+}
+
+char* BuildFileUri(const char* path) {
+  GString* uri = g_string_new("file://");
+  AppendEncoded(uri, path, "/");
   return g_string_free(uri, FALSE);
 }
 

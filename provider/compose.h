@@ -1,9 +1,18 @@
-// What the mail client is handed for a message: a mailto: URI for any
-// client, or the argument of Thunderbird's -compose option.
+// What the mail client is handed for a message: a mailto: URI, the argument
+// of Thunderbird's -compose option, file:// URLs.
 #ifndef POSTLARK_PROVIDER_COMPOSE_H_
 #define POSTLARK_PROVIDER_COMPOSE_H_
 
 #include "simple_mapi.h"
+
+/// Whether `text` is null, empty or only blanks: such a subject or body is
+/// left out of what a client is handed.
+bool IsBlank(const char* text);
+
+/// The address to hand on for `recipient`: its address, or else its name,
+/// without an "SMTP:" prefix; null if it has none that can be handed on
+/// (see CheckRecipients).
+const char* RecipientAddress(const MapiRecipDesc& recipient);
 
 /// SUCCESS_SUCCESS if every recipient can be handed on; otherwise
 /// MAPI_E_BAD_RECIPTYPE for an unknown class, or MAPI_E_INVALID_RECIPS for
@@ -15,6 +24,10 @@ ULONG CheckRecipients(const MapiMessage* message);
 /// paths, one per file of the message) as "attach" fields. A subject or body
 /// that is empty or only blanks is left out. Free it with g_free.
 char* BuildMailtoUri(const MapiMessage* message, char* const attachments[]);
+
+/// The file:// URL of the absolute path `path`, every byte but the
+/// unreserved ones and "/" percent-encoded. Free it with g_free.
+char* BuildFileUri(const char* path);
 
 /// The argument of Thunderbird's -compose option for `message`: every text
 /// percent-encoded, so that no comma, quote or equals sign in it is read as

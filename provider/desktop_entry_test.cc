@@ -1,19 +1,74 @@
-// The Exec line as a client's desktop entry may have it, words quoted.
+// Desktop entries as mail clients have them: the command line kept, and the
+// client known by it.
 #include "desktop_entry.h"
 
 #include <gio/gdesktopappinfo.h>
 #include <gtest/gtest.h>
 
-TEST(DesktopEntryTest, CommandLineKeepsWordsAndDropsPlaceholders) {
-  const char entry[] = "[Desktop Entry]\nType=Application\nName=T\n"
-      "Exec=env \"HINT=a b\" 100%% /opt/thunderbird-esr --name=%c %U @@u @@\n";
+#include "mail_clients.h"
+
+static GDesktopAppInfo* Entry(const char* lines) {
+  g_autofree char* entry = g_strconcat("[Desktop Entry]\nType=Application\nName=KMail\n", lines, nullptr);
   g_autoptr(GKeyFile) file = g_key_file_new();
-  ASSERT_TRUE(g_key_file_load_from_data(file, entry, sizeof entry - 1, G_KEY_FILE_NONE, nullptr));
-  g_autoptr(GDesktopAppInfo) client = g_desktop_app_info_new_from_keyfile(file);
-  ASSERT_NE(client, nullptr);
-  g_auto(GStrv) words = ClientCommandLine(G_APP_INFO(client));
+  EXPECT_TRUE(g_key_file_load_from_data(file, entry, static_cast<gsize>(-1), G_KEY_FILE_NONE, nullptr));
+  return g_desktop_app_info_new_from_keyfile(file);
+}
+
+TEST(DesktopEntryTest, CommandLineKeepsWordsAndDropsPlaceholders) {
+  const struct {
+    const char* lines;
+    const char* words;
+  } kCases[] = {
+      {"Exec=env \"HINT=a b\" 100%% /opt/thunderbird-esr --name=%c %U @@u @@\n",
+       "env|HINT=a b|100%|/opt/thunderbird-esr|--name=KMail"},
+      // GIO takes an entry only if its program is there: env is.
+      {"Exec=env kmail -qwindowtitle %c %u\n", "env|kmail|-qwindowtitle|KMail"},
+      // The option that took the URL goes with it.
+      {"Exec=env balsa -m %U\n", "env|balsa"},
+      {"Exec=env mail %i %m\nIcon=mail\n", "env|mail|--icon|mail"},
+  };
+  for (const auto& test : kCases) {
+    g_autoptr(GDesktopAppInfo) client = Entry(test.lines);
+    ASSERT_NE(client, nullptr) << test.lines;
+    g_auto(GStrv) words = ClientCommandLine(G_APP_INFO(client));
+    g_autofree char* joined = g_strjoinv("|", words);
+    EXPECT_STREQ(joined, test.words) << test.lines;
+    EXPECT_EQ(SandboxAppId(G_APP_INFO(client)), nullptr);
+  }
+}
+
+TEST(DesktopEntryTest, ClientKnownByProgramOrSandbox) {
+  const struct {
+    const char* lines;
+    bool known;
+  } kCases[] = {
+      {"Exec=env /opt/thunderbird-esr %u\n", true},
+      {"Exec=env BAMF_DESKTOP_FILE_HINT=/x/thunderbird_thunderbird.desktop /opt/mail %u\n", false},
+      {"Exec=env run --command=kmail org.kde.kmail2 @@u %u @@\n", true},
+      {"Exec=env run --command=x eu.betterbird.Betterbird\nX-Flatpak=eu.betterbird.Betterbird\n", true},
+      {"Exec=env launch %u\nX-SnapInstanceName=thunderbird\n", true},
+      {"Exec=env evolution %U\n", false},
+  };
+  for (const auto& test : kCases) {
+    g_autoptr(GDesktopAppInfo) client = Entry(test.lines);
+    ASSERT_NE(client, nullptr) << test.lines;
+    EXPECT_EQ(FindMailClientKind(G_APP_INFO(client)) != nullptr, test.known) << test.lines;
+  }
+}
+
+// Postlark sends no recipients, but the library takes them: KMail gets each
+// where it reads it, an addressee after "--".
+TEST(DesktopEntryTest, KMailGetsRecipientsAsWords) {
+  g_autoptr(GDesktopAppInfo) client = Entry("Exec=env kmail %u\n");
+  const MailClientKind* kmail = FindMailClientKind(G_APP_INFO(client));
+  ASSERT_NE(kmail, nullptr);
+  MapiRecipDesc recipients[3] = {
+      {0, MAPI_BCC, nullptr, const_cast<char*>("c@example.org"), 0, nullptr},
+      {0, MAPI_TO, nullptr, const_cast<char*>("SMTP:ann@example.org"), 0, nullptr},
+      {0, MAPI_CC, const_cast<char*>("bob@example.org"), nullptr, 0, nullptr}};
+  MapiMessage message = {0, const_cast<char*>("-s"), const_cast<char*>(" "), nullptr, nullptr,
+                         nullptr, 0, nullptr, 3, recipients, 0, nullptr};
+  g_auto(GStrv) words = MessageArguments(kmail, &message, nullptr);
   g_autofree char* joined = g_strjoinv("|", words);
-  EXPECT_STREQ(joined, "env|HINT=a b|100%|/opt/thunderbird-esr|--name=");
-  EXPECT_TRUE(IsThunderbird(G_APP_INFO(client)));
-  EXPECT_EQ(SandboxAppId(G_APP_INFO(client)), nullptr);
+  EXPECT_STREQ(joined, "--composer|--subject=-s|--cc=bob@example.org|--bcc=c@example.org|--|ann@example.org");
 }

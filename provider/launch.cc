@@ -12,6 +12,7 @@
 
 #include "compose.h"
 #include "desktop_entry.h"
+#include "mail_clients.h"
 
 namespace {
 
@@ -90,23 +91,54 @@ ULONG LaunchThroughDBus(GAppInfo* client, GList* uris) {
   return !launch.done || launch.started ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
 }
 
-// Thunderbird takes -compose rather than a URI, after the command line of
-// its desktop entry, which may start it in a sandbox.
-gboolean SpawnThunderbird(GAppInfo* client, const MapiMessage* message,
-                          char* const attachments[], GPid* pid) {
-  char** command = ClientCommandLine(client);
-  if (command == nullptr) return FALSE;
-  guint length = g_strv_length(command);
-  char* compose = BuildThunderbirdCompose(message, attachments);
-  const char** argv = g_new0(const char*, length + 3);
-  memcpy(argv, command, length * sizeof *argv);
-  argv[length] = "-compose";
-  argv[length + 1] = compose;
-  gboolean started = g_spawn_async(nullptr, const_cast<char**>(argv), nullptr, kSpawnFlags,
-                                   PrepareClient, nullptr, pid, nullptr);
-  g_free(argv);
-  g_free(compose);
-  g_strfreev(command);
+// Starts `command` in a terminal, as GIO starts a desktop entry that asks
+// for one: its own terminal search, its own command line for it. That line
+// is split by the shell's quoting rules and has its field codes expanded,
+// so each word goes in quoted and every "%" doubled.
+gboolean SpawnInTerminal(char* const command[], GPid* pid) {
+  GString* line = g_string_new(nullptr);
+  for (char* const* word = command; *word != nullptr; ++word) {
+    char* quoted = g_shell_quote(*word);
+    for (const char* c = quoted; *c != '\0'; ++c) {
+      if (*c == '%') g_string_append_c(line, '%');
+      g_string_append_c(line, *c);
+    }
+    g_string_append_c(line, ' ');
+    g_free(quoted);
+  }
+  GAppInfo* terminal = g_app_info_create_from_commandline(
+      line->str, nullptr, G_APP_INFO_CREATE_NEEDS_TERMINAL, nullptr);
+  g_string_free(line, TRUE);
+  gboolean started = terminal != nullptr && G_IS_DESKTOP_APP_INFO(terminal) &&
+                     g_desktop_app_info_launch_uris_as_manager(
+                         G_DESKTOP_APP_INFO(terminal), nullptr, nullptr, kSpawnFlags,
+                         PrepareClient, nullptr, RememberPid, pid, nullptr);
+  if (terminal != nullptr) g_object_unref(terminal);
+  return started;
+}
+
+// A client of the table is started with its desktop entry's command line,
+// which may start it in a sandbox or a terminal, and then its own words for
+// the message.
+gboolean SpawnWithArguments(GAppInfo* client, const MailClientKind* kind,
+                            const MapiMessage* message, char* const attachments[], GPid* pid) {
+  char** entry = ClientCommandLine(client);
+  if (entry == nullptr) return FALSE;
+  char** arguments = MessageArguments(kind, message, attachments);
+  guint entry_length = g_strv_length(entry), arguments_length = g_strv_length(arguments);
+  char** command = g_new0(char*, entry_length + arguments_length + 1);
+  memcpy(command, entry, entry_length * sizeof *command);
+  memcpy(command + entry_length, arguments, arguments_length * sizeof *command);
+  gboolean started;
+  if (g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "Terminal")) {
+    started = SpawnInTerminal(command, pid);
+  } else {
+    started = g_spawn_async(nullptr, command, nullptr, kSpawnFlags, PrepareClient, nullptr, pid,
+                            nullptr);
+  }
+  g_free(command);  // the words are the two vectors'
+  g_strfreev(arguments);
+  g_strfreev(entry);
   return started;
 }
 
@@ -120,8 +152,9 @@ ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
                        char* const attachments[]) {
   GPid pid = 0;
   gboolean started;
-  if (IsThunderbird(client)) {
-    started = SpawnThunderbird(client, message, attachments, &pid);
+  const MailClientKind* kind = FindMailClientKind(client);
+  if (kind != nullptr) {
+    started = SpawnWithArguments(client, kind, message, attachments, &pid);
   } else {
     char* mailto = BuildMailtoUri(message, attachments);
     GList uris = {mailto, nullptr, nullptr};

@@ -41,6 +41,42 @@ ignoring SIGCHLD. A blank subject or body is left out.
   thunderbird
   attachment: ['file://$WORK/cache/postlark/message-*/report.txt']
 
+Clients that take a message in words of their own get them after their entry's command
+line: the file is attached, each text arrives whole, and no word of the user's can pass for
+an option. Any other client gets attach= in the URI.
+
+  $ mkdir term && for c in sylpheed claws-mail kmail balsa mutt neomutt; do cp "$fake_client" bin/$c && ln -s ../bin/$c term/; done
+  $ entry sylpheed "sylpheed %u" && entry claws-mail "claws-mail %u" && entry org.kde.kmail2 "kmail -qwindowtitle %c %u" && entry balsa-mailto-handler "balsa -m %U"
+  $ entry mutt "mutt %u" Terminal=true && entry neomutt "neomutt %u" Terminal=true
+  $ printf '#!/bin/bash\n[ "$1" = -e ] && shift && echo "in a terminal: $1" >>"$FAKE_RECORD" && exec "$@"\n' >term/xterm && chmod +x term/xterm
+  $ name="a, b's \"report\" = final.txt" subject="Q3: \"draft\" & more, it's =" body=$'line one,\nline two' && cp report.txt "$name"
+  $ for app in sylpheed claws-mail org.kde.kmail2 balsa-mailto-handler mutt neomutt; do use $app && FAKE_PATH=$PATH PATH=$PWD/term postlark "$name" "$subject" "$body" && client | grep -v -e descriptors -e session; done
+  sylpheed
+  argv: [--compose] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two] [--attach] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt]
+  claws-mail
+  argv: [--compose] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two] [--attach] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt]
+  kmail
+  argv: [-qwindowtitle] [org.kde.kmail2] [--composer] [--subject=Q3: "draft" & more, it's =] [--body=line one,
+  line two] [--attach=$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--]
+  balsa
+  argv: [-m] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two] [-a] [file://$WORK/cache/postlark/message-*/a%2C%20b%27s%20%22report%22%20%3D%20final.txt]
+  in a terminal: mutt
+  mutt
+  argv: [-a] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two]
+  in a terminal: neomutt
+  neomutt
+  argv: [-a] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two]
+  $ cp report.txt ./-report.txt && for app in sylpheed org.kde.kmail2 balsa-mailto-handler mutt; do use $app && FAKE_PATH=$PATH PATH=$PWD/term postlark -report.txt "-s" "--body" && client | grep argv; done
+  argv: [--compose] [mailto:?subject=-s&body=--body] [--attach] [$WORK/cache/postlark/message-*/-report.txt]
+  argv: [-qwindowtitle] [org.kde.kmail2] [--composer] [--subject=-s] [--body=--body] [--attach=$WORK/cache/postlark/message-*/-report.txt] [--]
+  argv: [-m] [mailto:?subject=-s&body=--body] [-a] [file://$WORK/cache/postlark/message-*/-report.txt]
+  argv: [-a] [$WORK/cache/postlark/message-*/-report.txt] [--] [mailto:?subject=-s&body=--body]
+
+With no terminal for a client that needs one, nothing is started: 2.
+
+  $ rm -rf cache term/xterm && use mutt && PATH=$PWD/term postlark report.txt s b; ls cache/postlark; use mail
+  [2]
+
 Postlark returns once the client has started, and the client outlives it, holding none of
 Postlark's output: a script that reads it is not kept waiting.
 
@@ -82,7 +118,7 @@ Checked before opening: missing or empty is 11; a folder, FIFO or device 12, at 
   [12]
 
 A Flatpak or a snap sees neither the cache nor /tmp: it gets the file where the document
-portal shows it to that app alone. Thunderbird starts with its entry's command line.
+portal shows it to that app alone. A client of the table starts with its entry's command line.
 
   $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && gdbus call --session -d org.freedesktop.portal.Documents -o /org/freedesktop/portal/documents -m org.freedesktop.portal.Documents.GetMountPoint >/dev/null
   $ mkdir -p snap/bin && cp "$fake_sandbox" bin/flatpak && cp "$fake_sandbox" snap/bin/thunderbird && cp "$fake_client" bin/evolution && flatpak="$PWD/bin/flatpak run --branch=stable --arch=x86_64"
@@ -101,6 +137,13 @@ portal shows it to that app alone. Thunderbird starts with its entry's command l
   $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=evolution --file-forwarding org.gnome.Evolution @@u mailto:... @@
   evolution
   attach: [$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt]
+  figures
+
+  $ entry org.kde.kmail2 "$flatpak --command=kmail --file-forwarding org.kde.kmail2 -qwindowtitle %c @@u %u @@" X-Flatpak=org.kde.kmail2
+  $ echo figures >"$name" && use org.kde.kmail2 && FAKE_CLIENT=read postlark "$name" s b && rm "$name" && sleep 3 && client | grep -v -e descriptors -e session
+  $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=kmail --file-forwarding org.kde.kmail2 -qwindowtitle org.kde.kmail2 --composer --subject=... --body=... --attach=$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt --
+  kmail
+  argv: [-qwindowtitle] [org.kde.kmail2] [--composer] [--subject=s] [--body=b] [--attach=$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt] [--]
   figures
 
 Where the file cannot be handed over (no session bus, no document portal on it), the

@@ -1,0 +1,155 @@
+#include "mail_clients.h"
+
+#include <string.h>
+
+#include "compose.h"
+#include "desktop_entry.h"
+
+namespace {
+
+// A word, or a run of words, of a client's command line for a message.
+enum Part {
+  kWord,         // `text`
+  kFilesOption,  // `text`, if there are attachments
+  kCompose,      // Thunderbird's compose string
+  kMailto,       // the mailto: URI without the attachments
+  kSubject,      // `text` and the subject, as one word, unless it is blank
+  kBody,         // `text` and the body, as one word, unless it is blank
+  kFiles,        // for each attachment, `text` and its path as one word
+  kFileUris,     // for each attachment, `text` as a word, then its file:// URL
+  kAddresses,    // for each recipient of `recipient_class`, `text` and its address
+};
+
+// An entry of a row that is not used, {kWord, null}, adds nothing.
+struct Argument {
+  Part part;
+  const char* text;
+  ULONG recipient_class = 0;
+};
+
+}  // namespace
+
+struct MailClientKind {
+  const char* programs[4];   // what the names of its programs begin with
+  const char* sandboxes[4];  // its Flatpak app ids and snap names
+  Argument arguments[8];
+};
+
+namespace {
+
+// Where a client reads a mailto: URI's attach field, it is not in the table.
+const MailClientKind kMailClients[] = {
+    // Thunderbird, and Betterbird and Debian's old Icedove, which take the
+    // same options.
+    {{"thunderbird", "betterbird", "icedove"},
+     {"org.mozilla.Thunderbird", "eu.betterbird.Betterbird", "thunderbird"},
+     {{kWord, "-compose"}, {kCompose, ""}}},
+    // Sylpheed ignores attach=; Claws Mail warns of it every time.
+    {{"sylpheed", "claws-mail"},
+     {},
+     {{kWord, "--compose"}, {kMailto, ""}, {kFilesOption, "--attach"}, {kFiles, ""}}},
+    // KMail cuts a mailto: subject at "&", even one sent as %26. Its
+    // addressees are the words after "--".
+    {{"kmail"},
+     {"org.kde.kmail2"},
+     {{kWord, "--composer"}, {kSubject, "--subject="}, {kBody, "--body="}, {kFiles, "--attach="},
+      {kAddresses, "--cc=", MAPI_CC}, {kAddresses, "--bcc=", MAPI_BCC}, {kWord, "--"},
+      {kAddresses, "", MAPI_TO}}},
+    // Mutt and NeoMutt drop attach= by design: a link must not attach local
+    // files. Everything after "--" is an address.
+    {{"mutt", "neomutt"}, {}, {{kFilesOption, "-a"}, {kFiles, ""}, {kWord, "--"}, {kMailto, ""}}},
+    // Balsa opens a file chooser for attach=, for the user to confirm.
+    {{"balsa"}, {}, {{kWord, "-m"}, {kMailto, ""}, {kFileUris, "-a"}}},
+};
+
+// Whether `word` names a program whose name begins with `program`: a
+// path's basename, or an option's value; not a desktop entry's file name,
+// such as a snap's BAMF_DESKTOP_FILE_HINT=….desktop.
+bool NamesProgram(const char* word, const char* program) {
+  const char* value = strrchr(word, '=');
+  const char* name = strrchr(value != nullptr ? value : word, '/');
+  name = name != nullptr ? name + 1 : value != nullptr ? value + 1 : word;
+  return g_str_has_prefix(name, program) && !g_str_has_suffix(name, ".desktop");
+}
+
+bool InList(const char* const list[4], const char* name) {
+  for (int i = 0; i < 4 && list[i] != nullptr; ++i) {
+    if (g_strcmp0(list[i], name) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const MailClientKind* FindMailClientKind(GAppInfo* client) {
+  char* flatpak = DesktopEntryString(client, "X-Flatpak");
+  char* snap = DesktopEntryString(client, "X-SnapInstanceName");
+  char** words = ClientCommandLine(client);
+  const MailClientKind* found = nullptr;
+  for (const MailClientKind& kind : kMailClients) {
+    bool named = (flatpak != nullptr && InList(kind.sandboxes, flatpak)) ||
+                 (snap != nullptr && InList(kind.sandboxes, snap));
+    for (char** word = words; !named && word != nullptr && *word != nullptr; ++word) {
+      for (int i = 0; !named && i < 4 && kind.programs[i] != nullptr; ++i)
+        named = NamesProgram(*word, kind.programs[i]);
+    }
+    if (named) {
+      found = &kind;
+      break;
+    }
+  }
+  g_strfreev(words);
+  g_free(snap);
+  g_free(flatpak);
+  return found;
+}
+
+char** MessageArguments(const MailClientKind* kind, const MapiMessage* message,
+                        char* const attachments[]) {
+  GPtrArray* words = g_ptr_array_new();
+  MapiMessage without_files = *message;
+  without_files.nFileCount = 0;
+  for (const Argument& argument : kind->arguments) {
+    const char* text = argument.text;
+    switch (argument.part) {
+      case kWord:
+        if (text != nullptr) g_ptr_array_add(words, g_strdup(text));
+        break;
+      case kFilesOption:
+        if (message->nFileCount > 0) g_ptr_array_add(words, g_strdup(text));
+        break;
+      case kCompose:
+        g_ptr_array_add(words, BuildThunderbirdCompose(message, attachments));
+        break;
+      case kMailto:
+        g_ptr_array_add(words, BuildMailtoUri(&without_files, nullptr));
+        break;
+      case kSubject:
+        if (!IsBlank(message->lpszSubject))
+          g_ptr_array_add(words, g_strconcat(text, message->lpszSubject, nullptr));
+        break;
+      case kBody:
+        if (!IsBlank(message->lpszNoteText))
+          g_ptr_array_add(words, g_strconcat(text, message->lpszNoteText, nullptr));
+        break;
+      case kFiles:
+        for (ULONG i = 0; i < message->nFileCount; ++i)
+          g_ptr_array_add(words, g_strconcat(text, attachments[i], nullptr));
+        break;
+      case kAddresses:
+        for (ULONG i = 0; i < message->nRecipCount; ++i) {
+          if (message->lpRecips[i].ulRecipClass == argument.recipient_class)
+            g_ptr_array_add(words, g_strconcat(text, RecipientAddress(message->lpRecips[i]), nullptr));
+        }
+        break;
+      case kFileUris:
+        for (ULONG i = 0; i < message->nFileCount; ++i) {
+          g_ptr_array_add(words, g_strdup(text));
+          g_ptr_array_add(words, BuildFileUri(attachments[i]));
+        }
+        break;
+    }
+  }
+  g_ptr_array_add(words, nullptr);
+  return reinterpret_cast<char**>(g_ptr_array_free(words, FALSE));
+}
