@@ -63,7 +63,8 @@ ULONG CheckRecipients(const MapiMessage* message) {
   return SUCCESS_SUCCESS;
 }
 
-char* BuildMailtoUri(const MapiMessage* message, char* const attachments[]) {
+char* BuildMailtoUri(const MapiMessage* message, char* const attachments[],
+                     bool bare_line_feeds) {
   GString* uri = g_string_new("mailto:");
   AppendRecipients(uri, message, MAPI_TO, "", ",");
   // Every field after "&"; the first "&" becomes the "?".
@@ -76,7 +77,7 @@ char* BuildMailtoUri(const MapiMessage* message, char* const attachments[]) {
   }
   if (!IsBlank(message->lpszNoteText)) {
     g_string_append(fields, "&body=");
-    AppendEncoded(fields, message->lpszNoteText, "", true);
+    AppendEncoded(fields, message->lpszNoteText, "", !bare_line_feeds);
   }
   for (ULONG i = 0; i < message->nFileCount; ++i) {
     g_string_append(fields, "&attach=");

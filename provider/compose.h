@@ -22,8 +22,11 @@ ULONG CheckRecipients(const MapiMessage* message);
 
 /// The RFC 6068 mailto: URI for `message`, with `attachments` (absolute
 /// paths, one per file of the message) as "attach" fields. A subject or body
-/// that is empty or only blanks is left out. Free it with g_free.
-char* BuildMailtoUri(const MapiMessage* message, char* const attachments[]);
+/// that is empty or only blanks is left out. A line break of the body goes
+/// as CR LF, as RFC 6068 has it; with `bare_line_feeds`, as it came, for a
+/// client that would keep the CR in the text. Free it with g_free.
+char* BuildMailtoUri(const MapiMessage* message, char* const attachments[],
+                     bool bare_line_feeds = false);
 
 /// The file:// URL of the absolute path `path`, every byte but the
 /// unreserved ones and "/" percent-encoded. Free it with g_free.

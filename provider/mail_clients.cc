@@ -13,6 +13,7 @@ enum Part {
   kFilesOption,  // `text`, if there are attachments
   kCompose,      // Thunderbird's compose string
   kMailto,       // the mailto: URI without the attachments
+  kMailtoLf,     // the same, its body's line breaks bare line feeds
   kSubject,      // `text` and the subject, as one word, unless it is blank
   kBody,         // `text` and the body, as one word, unless it is blank
   kFiles,        // for each attachment, `text` and its path as one word
@@ -56,8 +57,9 @@ const MailClientKind kMailClients[] = {
       {kAddresses, "--cc=", MAPI_CC}, {kAddresses, "--bcc=", MAPI_BCC}, {kWord, "--"},
       {kAddresses, "", MAPI_TO}}},
     // Mutt and NeoMutt drop attach= by design: a link must not attach local
-    // files. Everything after "--" is an address.
-    {{"mutt", "neomutt"}, {}, {{kFilesOption, "-a"}, {kFiles, ""}, {kWord, "--"}, {kMailto, ""}}},
+    // files. Everything after "--" is an address. They keep a CR of the
+    // body in the text.
+    {{"mutt", "neomutt"}, {}, {{kFilesOption, "-a"}, {kFiles, ""}, {kWord, "--"}, {kMailtoLf, ""}}},
     // Balsa opens a file chooser for attach=, for the user to confirm.
     {{"balsa"}, {}, {{kWord, "-m"}, {kMailto, ""}, {kFileUris, "-a"}}},
 };
@@ -122,7 +124,8 @@ char** MessageArguments(const MailClientKind* kind, const MapiMessage* message,
         g_ptr_array_add(words, BuildThunderbirdCompose(message, attachments));
         break;
       case kMailto:
-        g_ptr_array_add(words, BuildMailtoUri(&without_files, nullptr));
+      case kMailtoLf:
+        g_ptr_array_add(words, BuildMailtoUri(&without_files, nullptr, argument.part == kMailtoLf));
         break;
       case kSubject:
         if (!IsBlank(message->lpszSubject))

@@ -42,8 +42,9 @@ ignoring SIGCHLD. A blank subject or body is left out.
   attachment: ['file://$WORK/cache/postlark/message-*/report.txt']
 
 Clients that take a message in words of their own get them after their entry's command
-line: the file is attached, each text arrives whole, and no word of the user's can pass for
-an option. Any other client gets attach= in the URI.
+line: the file is attached, each text arrives whole (Mutt's body with bare line feeds, as it
+keeps a CR), and no word of the user's can pass for an option. Any other client gets
+attach= in the URI.
 
   $ mkdir term && for c in sylpheed claws-mail kmail balsa mutt neomutt; do cp "$fake_client" bin/$c && ln -s ../bin/$c term/; done
   $ entry sylpheed "sylpheed %u" && entry claws-mail "claws-mail %u" && entry org.kde.kmail2 "kmail -qwindowtitle %c %u" && entry balsa-mailto-handler "balsa -m %U"
@@ -62,10 +63,10 @@ an option. Any other client gets attach= in the URI.
   argv: [-m] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two] [-a] [file://$WORK/cache/postlark/message-*/a%2C%20b%27s%20%22report%22%20%3D%20final.txt]
   in a terminal: mutt
   mutt
-  argv: [-a] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two]
+  argv: [-a] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0Aline%20two]
   in a terminal: neomutt
   neomutt
-  argv: [-a] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0D%0Aline%20two]
+  argv: [-a] [$WORK/cache/postlark/message-*/a, b's "report" = final.txt] [--] [mailto:?subject=Q3%3A%20%22draft%22%20%26%20more%2C%20it%27s%20%3D&body=line%20one%2C%0Aline%20two]
   $ cp report.txt ./-report.txt && for app in sylpheed org.kde.kmail2 balsa-mailto-handler mutt; do use $app && FAKE_PATH=$PATH PATH=$PWD/term postlark -report.txt "-s" "--body" && client | grep argv; done
   argv: [--compose] [mailto:?subject=-s&body=--body] [--attach] [$WORK/cache/postlark/message-*/-report.txt]
   argv: [-qwindowtitle] [org.kde.kmail2] [--composer] [--subject=-s] [--body=--body] [--attach=$WORK/cache/postlark/message-*/-report.txt] [--]
