@@ -1,8 +1,6 @@
-Windows hands every program its command line as UTF-16. Texts that the ANSI
-code page (Windows-1252 under Wine here) holds exactly go to MAPISendMail in
-it, as ever; when any text has a character it lacks, all three go whole to
-MAPISendMailW, never as look-alikes. On Linux texts are bytes, passed as
-they come.
+Texts the ANSI code page (1252 under Wine here) holds go to MAPISendMail in
+it; if any text has a character it lacks, all three go to MAPISendMailW as
+typed, never as look-alikes. On Linux texts are bytes, passed as they come.
 
   $ library "$standin" && echo report >a.txt && echo other >ā.txt
   $ postlark 'résumé €.txt' '“quoted” café' 'naïve' | grep -v released
@@ -16,8 +14,7 @@ they come.
   mapi: sendW path=[报告.txt] name=[报告.txt] subject=[s] body=[b] returns 0 (windows)
   mapi: send path=[\xE6\x8A\xA5\xE5\x91\x8A.txt] name=[\xE6\x8A\xA5\xE5\x91\x8A.txt] subject=[s] body=[b] returns 0 (posix)
 
-A fullwidth quotation mark is a character of its text, not a quote that
-splits the command line.
+A fullwidth quotation mark is a character, not a quote that splits the line.
 
   $ postlark report.txt 'x＂ y＂ z' b | grep -v released
   mapi: sendW path=[report.txt] name=[report.txt] subject=[x＂ y＂ z] body=[b] returns 0 (windows)
@@ -34,8 +31,8 @@ UTF-16 texts fit 255 code units; a longer one is refused as a narrow one is.
   subject is longer than 255 characters
   [18]
 
-A mail library without MAPISendMailW (Windows 7's) still takes texts of the
-code page; any other text is not sent at all: a line, and 27.
+Without MAPISendMailW (Windows 7) texts of the code page still go; any other
+text is not sent at all: a line, and 27.
 
   $ library "$standin_without_send_mail_w" (windows)
   $ postlark café.txt s b (windows)

@@ -1,22 +1,21 @@
 // A recording stand-in for the mail library: MAPI32.DLL on Windows,
-// libmapi32.so natively. MAPISendMail (and on Windows MAPISendMailW) appends
-// to the file named by POSTLARK_RECORD a "wrong: ..." line for each group of
-// fields that should never vary but did, then the texts it got and the code
-// it returns, the one in POSTLARK_RESULT: MAPISendMail's as "send ...", with
-// bytes outside printable ASCII as \xHH, MAPISendMailW's as "sendW ...", in
-// UTF-8. On Windows it also records how it was unloaded; the test runner
-// reads that from the native loader. Built with
-// RECORDING_MAPI_WITHOUT_SEND_MAIL it has neither entry; with
-// RECORDING_MAPI_WITHOUT_SEND_MAIL_W, only MAPISendMail, as Windows 7's;
-// with RECORDING_MAPI_PLANTED it says when it is loaded, as a copy planted
-// where the program must not look.
+// libmapi32.so natively. MAPISendMail (on Windows also MAPISendMailW)
+// appends to the file named by POSTLARK_RECORD a "wrong: ..." line for each
+// group of fields that should never vary but did, then "send ..." with the
+// texts (bytes outside printable ASCII as \xHH; "sendW ..." in UTF-8) and
+// the code it returns, the one in POSTLARK_RESULT. On Windows it also
+// records how it was unloaded. Built with RECORDING_MAPI_WITHOUT_SEND_MAIL
+// it has neither entry; with RECORDING_MAPI_WITHOUT_SEND_MAIL_W, only
+// MAPISendMail, as Windows 7's; with RECORDING_MAPI_PLANTED it says when it
+// is loaded, as a copy planted where the program must not look.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "simple_mapi.h"
 
-[[maybe_unused]] static void Record(const char* text, const char* prefix = "", const char* suffix = "\n") {
+[[maybe_unused]] static void Record(const char* text, const char* prefix = "", const char* suffix = "\n",
+                                    bool raw = false) {
   const char* path = getenv("POSTLARK_RECORD");
   FILE* file = path != nullptr ? fopen(path, "ab") : nullptr;
   if (file == nullptr) return;
@@ -24,7 +23,7 @@
   // Printable ASCII as is, other bytes as \xHH.
   if (text == nullptr) text = "(null)";
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p != 0; ++p)
-    fprintf(file, *p >= 0x20 && *p < 0x7F ? "%c" : "\\x%02X", *p);
+    fprintf(file, raw || (*p >= 0x20 && *p < 0x7F) ? "%c" : "\\x%02X", *p);
   fputs(suffix, file);
   fclose(file);
 }
@@ -67,14 +66,9 @@ extern "C" ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
     !defined(RECORDING_MAPI_WITHOUT_SEND_MAIL_W)
 static void RecordWide(const wchar_t* text, const char* prefix) {
   static char utf8[4096];
-  if (text == nullptr) text = L"(null)";
-  if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) == 0)
-    strcpy(utf8, "(not converted)");
-  const char* path = getenv("POSTLARK_RECORD");
-  FILE* file = path != nullptr ? fopen(path, "ab") : nullptr;
-  if (file == nullptr) return;
-  fprintf(file, "%s%s] ", prefix, utf8);
-  fclose(file);
+  bool converted = text != nullptr &&
+                   WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) > 0;
+  Record(converted ? utf8 : "(not converted)", prefix, "] ", true);
 }
 
 extern "C" MAPISENDMAILW MAPISendMailW;
