@@ -1,6 +1,7 @@
 #include "command_line_text.h"
 
 #include <stdio.h>
+#include <string.h>
 #include <wchar.h>
 
 #include "mail_file.h"
@@ -50,12 +51,14 @@ struct WideMailRequest {
 // MAPISendMailW. `inexact` is the first text without a narrow form.
 int32_t MailWideTexts(const wchar_t* const texts[3], int inexact) {
   WideMailRequest request = {};
+  size_t sizes[3];
   for (int i = 0; i < 3; ++i) {
-    if (wcslen(texts[i]) >= MailTextCapacity)
+    sizes[i] = (wcslen(texts[i]) + 1) * sizeof(wchar_t);
+    if (sizes[i] > sizeof request.texts[i])
       return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + i));
-    wcscpy(request.texts[i], texts[i]);
+    memcpy(request.texts[i], texts[i], sizes[i]);
   }
-  wcscpy(request.attachment_display_name, texts[0]);
+  memcpy(request.attachment_display_name, texts[0], sizes[0]);
   request.attachment.nPosition = 0xFFFFFFFFu;  // not placed within the note text
   request.attachment.lpszPathName = request.texts[0];
   request.attachment.lpszFileName = request.attachment_display_name;
