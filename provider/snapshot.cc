@@ -87,6 +87,17 @@ ULONG CopyFile(const char* source, const char* target) {
   return result;
 }
 
+// The name the recipient is to see: the last component of the display
+// name the caller gave, so that a copy never leaves its folder; the file's
+// own name where that is none, or "." or "..".
+char* AttachmentName(const MapiFileDesc& file) {
+  const char* given = file.lpszFileName != nullptr ? strrchr(file.lpszFileName, '/') : nullptr;
+  given = given != nullptr ? given + 1 : file.lpszFileName;
+  if (given == nullptr || *given == '\0' || strcmp(given, ".") == 0 || strcmp(given, "..") == 0)
+    return g_path_get_basename(file.lpszPathName);
+  return g_strdup(given);
+}
+
 }  // namespace
 
 ULONG CheckAttachment(const char* path) {
@@ -111,7 +122,7 @@ ULONG MakeSnapshot(const MapiMessage* message, const char* cache, Snapshot* snap
   ULONG result = SUCCESS_SUCCESS;
   for (ULONG i = 0; i < message->nFileCount && result == SUCCESS_SUCCESS; ++i) {
     const char* source = message->lpFiles[i].lpszPathName;
-    char* name = g_path_get_basename(source);
+    char* name = AttachmentName(message->lpFiles[i]);
     char position[16];
     snprintf(position, sizeof position, "%lu", static_cast<unsigned long>(i + 1));
     char* place = i == 0 ? g_strdup(folder) : g_build_filename(folder, position, nullptr);

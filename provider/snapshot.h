@@ -16,8 +16,10 @@ const time_t kSnapshotLifetime = 7 * 24 * 60 * 60;
 ULONG CheckAttachment(const char* path);
 
 /// The message's snapshot: a new folder (mode 0700) under `cache`, and in
-/// it a copy (mode 0600) of each attachment under its own name, the first
-/// at the top and each other one in a subfolder named by its position.
+/// it a copy (mode 0600) of each attachment, the first at the top and each
+/// other one in a subfolder named by its position. A copy is named after the
+/// last component of the attachment's display name, or where that is
+/// missing, empty, "." or "..", after the file itself.
 struct Snapshot {
   char* folder;
   char** copies;  // absolute paths, one per attachment
