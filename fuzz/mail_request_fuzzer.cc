@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                    : kMailRequestBuilt);
   if (result == kMailRequestBuilt) {
     right = right && !strcmp(request->attachment.lpszPathName, path) &&
-            !strcmp(request->attachment.lpszFileName, path) &&
+            !strcmp(request->attachment.lpszFileName, strrchr(path, '/') ? strrchr(path, '/') + 1 : path) &&
             !strcmp(request->message.lpszSubject, subject) &&
             !strcmp(request->message.lpszNoteText, body);
   } else {

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "path_name.h"
+
 namespace {
 
 const size_t kFieldSize = MailTextCapacity;
@@ -30,7 +32,9 @@ MailRequestResult BuildMailRequest(MailRequest* request, const char* path,
   size_t body_length = FieldLength(body);
   if (body_length == kFieldSize) return kMailBodyTooLong;
 
-  CopyText(request->attachment_display_name, path, path_length);
+  // The recipient sees the file's own name, not the sender's folders.
+  const char* name = PathFileName(path);
+  CopyText(request->attachment_display_name, name, path_length - static_cast<size_t>(name - path));
   CopyText(request->attachment_path, path, path_length);
   CopyText(request->subject, subject, subject_length);
   CopyText(request->note, body, body_length);

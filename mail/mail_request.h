@@ -29,7 +29,8 @@ enum MailRequestResult {
 
 /// Fills `request` from three zero-terminated texts, copied byte for byte.
 /// The message names no recipient and attaches the file at `path`, whose
-/// display name is the path exactly as given. A text that does not fit its
+/// display name is the path's last component (empty where the path ends in
+/// a separator: the mail system then names the file itself). A text that does not fit its
 /// field is refused, never cut: the first one too long, in the order path,
 /// subject, body, is reported and `request` is left untouched.
 MailRequestResult BuildMailRequest(MailRequest* request, const char* path,

@@ -12,18 +12,17 @@ namespace {
 
 const char kSendMailWideEntry[] = "MAPISendMailW";
 
-// The most bytes one UTF-16 code unit takes in an ANSI code page (GB18030's
-// four), and so the room for the narrow form of a text's first
-// MailTextCapacity units: a longer text fits neither road, and those units
-// are enough for MailFile to say so.
+// The most bytes one UTF-16 code unit takes in an ANSI code page, and so the
+// room for the narrow form of a text of up to 255 units, however long that
+// is: the narrow road takes it only if it fits in 255 bytes.
 const int kNarrowCapacity = 4 * MailTextCapacity + 1;
 
-// Writes the exact form of `text` in the ANSI code page into `narrow`,
-// zero-terminated. False where a character has none: the conversion would
-// have put a look-alike or the default character in its place.
+// Writes the exact form of `text` (up to 255 code units) in the ANSI code
+// page into `narrow`, zero-terminated. False where a character has none: the
+// conversion would have put a look-alike or the default character in its
+// place.
 bool ExactNarrowForm(const wchar_t* text, char (&narrow)[kNarrowCapacity]) {
-  size_t length = wcslen(text);
-  int units = static_cast<int>(length < MailTextCapacity ? length : MailTextCapacity);
+  int units = static_cast<int>(wcslen(text));
   narrow[0] = '\0';
   if (units == 0) return true;
   UINT code_page = GetACP();
@@ -46,19 +45,20 @@ struct WideMailRequest {
   MapiMessageW message;
 };
 
-// MailFile's road for texts that only UTF-16 holds: the request as
-// BuildMailRequest makes it, each text up to 255 code units, handed to
-// MAPISendMailW. `inexact` is the first text without a narrow form.
-int32_t MailWideTexts(const wchar_t* const texts[3], int inexact) {
+// MailFile's road for texts that only UTF-16 holds, or holds in 255 units
+// where the code page needs more than 255 bytes: the request as
+// BuildMailRequest makes it, handed to MAPISendMailW. Each text fits its
+// field. `refused` is the first text the narrow road cannot take, and
+// `refused_exact` whether only for its length.
+int32_t MailWideTexts(const wchar_t* const texts[3], int refused, bool refused_exact) {
   WideMailRequest request = {};
-  size_t sizes[3];
-  for (int i = 0; i < 3; ++i) {
-    sizes[i] = (wcslen(texts[i]) + 1) * sizeof(wchar_t);
-    if (sizes[i] > sizeof request.texts[i])
-      return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + i));
-    memcpy(request.texts[i], texts[i], sizes[i]);
+  for (int i = 0; i < 3; ++i)
+    memcpy(request.texts[i], texts[i], (wcslen(texts[i]) + 1) * sizeof(wchar_t));
+  const wchar_t* name = texts[0];
+  for (const wchar_t* c = texts[0]; *c != L'\0'; ++c) {
+    if (*c == L'\\' || *c == L'/') name = c + 1;
   }
-  memcpy(request.attachment_display_name, texts[0], sizes[0]);
+  memcpy(request.attachment_display_name, name, (wcslen(name) + 1) * sizeof(wchar_t));
   request.attachment.nPosition = 0xFFFFFFFFu;  // not placed within the note text
   request.attachment.lpszPathName = request.texts[0];
   request.attachment.lpszFileName = request.attachment_display_name;
@@ -77,7 +77,8 @@ int32_t MailWideTexts(const wchar_t* const texts[3], int inexact) {
   if (send_mail == nullptr) {
     // Windows 7's: its MAPISendMail would get look-alikes, or another file.
     FreeLibrary(library);
-    fputs(kMailTextNames[inexact], stdout);
+    if (refused_exact) return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + refused));
+    fputs(kMailTextNames[refused], stdout);
     fputs(" has characters outside the system code page, which the mail system cannot take\n",
           stdout);
     return MAPI_E_UNICODE_NOT_SUPPORTED;
@@ -90,12 +91,34 @@ int32_t MailWideTexts(const wchar_t* const texts[3], int inexact) {
 }  // namespace
 
 int32_t MailFile(const wchar_t* path, const wchar_t* subject, const wchar_t* body) {
-  const wchar_t* const texts[] = {path, subject, body};
-  char narrow[3][kNarrowCapacity];
-  int inexact = -1;
-  for (int i = 2; i >= 0; --i) {
-    if (!ExactNarrowForm(texts[i], narrow[i])) inexact = i;
+  // The mail client may open the file itself, from a folder of its own, and
+  // may take nothing but a full path: so the path goes as the system makes
+  // it for our folder and drive, with "\" for "/", "." and ".." resolved.
+  wchar_t full_path[MailTextCapacity];
+  if (*path != L'\0') {
+    DWORD length = GetFullPathNameW(path, MailTextCapacity, full_path, nullptr);
+    if (length > 0 && length < MailTextCapacity) {
+      path = full_path;
+    } else if (length > 0 && wcslen(path) < MailTextCapacity) {
+      fputs("full path of the attachment is longer than 255 characters\n", stdout);
+      return MAPI_E_TEXT_TOO_LARGE;
+    }
   }
-  if (inexact < 0) return MailFile(narrow[0], narrow[1], narrow[2]);
-  return MailWideTexts(texts, inexact);
+  const wchar_t* const texts[] = {path, subject, body};
+  for (int i = 0; i < 3; ++i) {
+    if (wcslen(texts[i]) >= MailTextCapacity)  // too long for either road
+      return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + i));
+  }
+  char narrow[3][kNarrowCapacity];
+  int refused = -1;
+  bool refused_exact = true;
+  for (int i = 2; i >= 0; --i) {
+    bool exact = ExactNarrowForm(texts[i], narrow[i]);
+    if (!exact || strlen(narrow[i]) >= MailTextCapacity) {
+      refused = i;
+      refused_exact = exact;
+    }
+  }
+  if (refused < 0) return MailFile(narrow[0], narrow[1], narrow[2]);
+  return MailWideTexts(texts, refused, refused_exact);
 }

@@ -2,7 +2,8 @@
 # transcript.sh NAME=VALUE... FILE.t...: runs transcripts. "  $ COMMAND" lines
 # run in bash, followed by their exact output indented by two spaces; other
 # lines are comments; a line ending " (posix)" or " (windows)" counts there
-# only. Each file runs in a folder of its own ($WORK), with $program in app/.
+# only. Each file runs in a folder of its own ($WORK, also in the output, as
+# Wine names it too), with $program in app/.
 # `postlark ARGS` runs app/'s program ($program_path; natively after $wrapper;
 # with wine=WINE through $runner) and prints its output (every line in CRLF
 # on Windows), the stand-in's record as "mapi:" lines, and "[STATUS]" unless
@@ -71,7 +72,8 @@ for file in "${files[@]}"; do
           eval "${line#  \$ }" </dev/null >"$dir.output" 2>>stderr
           output=$(cat "$dir.output"; echo .) && output=${output%.}
           [ -z "$output" ] || [ "${output: -1}" = $'\n' ] || output+=$' (no line break)\n'
-          printf '%s' "${output//"$dir"/\$WORK}" | sed 's/^/  /' ;;
+          output=${output//"$dir"/\$WORK}
+          printf '%s' "${output//"Z:${dir//\//\\}"/\$WORK}" | sed 's/^/  /' ;;
         '  '*) ;;
         *) printf '%s\n' "$line" ;;
       esac

@@ -9,7 +9,7 @@ set -euo pipefail
 
 declare -A groups=(
   [native]="cmake ninja-build g++ pkgconf googletest libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian"
-  [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386"
+  [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 locales"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="valgrind hyperfine xdg-utils"
 )
@@ -27,18 +27,23 @@ for package in "${wanted[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 commands=()
-# 32-bit Wine runs the 32-bit program: it needs the i386 architecture.
-if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
-   ! dpkg --print-foreign-architectures | grep -qx i386; then
-  commands+=("dpkg --add-architecture i386")
+if [ ${#missing[@]} -gt 0 ]; then
+  # 32-bit Wine runs the 32-bit program: it needs the i386 architecture.
+  if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+     ! dpkg --print-foreign-architectures | grep -qx i386; then
+    commands+=("dpkg --add-architecture i386")
+  fi
+  commands+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
 fi
-commands+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
+# The Windows tests also run Wine in Japanese, for its double-byte code page.
+if [[ " ${wanted[*]} " == *" locales "* ]] && ! locale -a 2>/dev/null | grep -qx ja_JP.utf8; then
+  commands+=("localedef -i ja_JP -f UTF-8 ja_JP.UTF-8")
+fi
+[ ${#commands[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing packages: ${missing[*]}. Install them as root with:" >&2
+  echo "Packages or locales are missing. Install them as root with:" >&2
   printf '  %s\n' "${commands[@]}" >&2
   exit 1
 fi

@@ -16,7 +16,7 @@ planted beside the program or in the working folder never loads (it would
 say so), not even when the system directory has only Wine's placeholder.
 
   $ library "$standin" && cp "$planted" app/MAPI32.DLL && cp "$planted" MAPI32.DLL && postlark report.txt s b (windows)
-  mapi: send path=[report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
+  mapi: send path=[$WORK\report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
   mapi: released (windows)
   $ library && postlark report.txt s b (windows)
   LoadLibrary failed (windows)

@@ -4,29 +4,32 @@ off shows as a "wrong:" line.
 
   $ library "$standin"
   $ postlark report.txt "Weekly report" "Please see the file"
-  mapi: send path=[report.txt] name=[report.txt] subject=[Weekly report] body=[Please see the file] returns 0
+  mapi: send path=[report.txt] name=[report.txt] subject=[Weekly report] body=[Please see the file] returns 0 (posix)
+  mapi: send path=[$WORK\report.txt] name=[report.txt] subject=[Weekly report] body=[Please see the file] returns 0 (windows)
   mapi: released
 
 Blanks, quotes and backslashes survive the command line; texts that look
 like options are texts; empty texts stay empty; non-ASCII arrives in the
-system's code page (UTF-8 natively, Windows-1252 under Wine here).
+system's code page (UTF-8 natively, Windows-1252 under Wine here). The
+display name is the file's own name: "\" separates only on Windows.
 
-  $ postlark 'C:\My Files\report 1.txt' 'say "hi" twice' 'a\b \"c\" end\' | grep -v released
-  mapi: send path=[C:\My Files\report 1.txt] name=[C:\My Files\report 1.txt] subject=[say "hi" twice] body=[a\b \"c\" end\] returns 0
-  $ postlark -report.txt /subject --body | grep -v released
-  mapi: send path=[-report.txt] name=[-report.txt] subject=[/subject] body=[--body] returns 0
+  $ postlark 'C:\My Files\-report 1.txt' '/say "hi" twice' '--a\b \"c\" end\' | grep -v released
+  mapi: send path=[C:\My Files\-report 1.txt] name=[C:\My Files\-report 1.txt] subject=[/say "hi" twice] body=[--a\b \"c\" end\] returns 0 (posix)
+  mapi: send path=[C:\My Files\-report 1.txt] name=[-report 1.txt] subject=[/say "hi" twice] body=[--a\b \"c\" end\] returns 0 (windows)
   $ postlark "" "" "" | grep -v released
   mapi: send path=[] name=[] subject=[] body=[] returns 0
   $ postlark café.txt Grüße "naïve résumé" | grep -v released
   mapi: send path=[caf\xC3\xA9.txt] name=[caf\xC3\xA9.txt] subject=[Gr\xC3\xBC\xC3\x9Fe] body=[na\xC3\xAFve r\xC3\xA9sum\xC3\xA9] returns 0 (posix)
-  mapi: send path=[caf\xE9.txt] name=[caf\xE9.txt] subject=[Gr\xFC\xDFe] body=[na\xEFve r\xE9sum\xE9] returns 0 (windows)
+  mapi: send path=[$WORK\caf\xE9.txt] name=[caf\xE9.txt] subject=[Gr\xFC\xDFe] body=[na\xEFve r\xE9sum\xE9] returns 0 (windows)
 
 Texts of 255 bytes fit. A text of 256 is refused, never cut, with its own
 line and 18 before the library loads; the first too long is the one told.
 
-  $ x=$(printf 'x%.0s' {1..255}) y=$(printf 'y%.0s' {1..256})
-  $ postlark "$x" "$x" "$x" | sed "s/$x/<255 x>/g" | grep -v released
-  mapi: send path=[<255 x>] name=[<255 x>] subject=[<255 x>] body=[<255 x>] returns 0
+  $ x=$(printf 'x%.0s' {1..255}) y=$(printf 'y%.0s' {1..256}) p=$x
+  $ p='C:\'${x:3} (windows)
+  $ postlark "$p" "$x" "$x" | sed "s/$x/<255 x>/g; s/${x:3}/<252 x>/g" | grep -v released
+  mapi: send path=[<255 x>] name=[<255 x>] subject=[<255 x>] body=[<255 x>] returns 0 (posix)
+  mapi: send path=[C:\<252 x>] name=[<252 x>] subject=[<255 x>] body=[<255 x>] returns 0 (windows)
   $ postlark "$y" "$y" "$y"; postlark report.txt "$y" "$y"; postlark report.txt s "$y"
   attachment path is longer than 255 characters
   [18]

@@ -4,31 +4,31 @@ typed, never as look-alikes. On Linux texts are bytes, passed as they come.
 
   $ library "$standin" && echo report >a.txt && echo other >ā.txt
   $ postlark 'résumé €.txt' '“quoted” café' 'naïve' | grep -v released
-  mapi: send path=[r\xE9sum\xE9 \x80.txt] name=[r\xE9sum\xE9 \x80.txt] subject=[\x93quoted\x94 caf\xE9] body=[na\xEFve] returns 0 (windows)
+  mapi: send path=[$WORK\r\xE9sum\xE9 \x80.txt] name=[r\xE9sum\xE9 \x80.txt] subject=[\x93quoted\x94 caf\xE9] body=[na\xEFve] returns 0 (windows)
   mapi: send path=[r\xC3\xA9sum\xC3\xA9 \xE2\x82\xAC.txt] name=[r\xC3\xA9sum\xC3\xA9 \xE2\x82\xAC.txt] subject=[\xE2\x80\x9Cquoted\xE2\x80\x9D caf\xC3\xA9] body=[na\xC3\xAFve] returns 0 (posix)
   $ postlark ā.txt 'CPU ≥ 90% → alert ✓' 'Привет, Тело 📎'
-  mapi: sendW path=[ā.txt] name=[ā.txt] subject=[CPU ≥ 90% → alert ✓] body=[Привет, Тело 📎] returns 0 (windows)
+  mapi: sendW path=[$WORK\ā.txt] name=[ā.txt] subject=[CPU ≥ 90% → alert ✓] body=[Привет, Тело 📎] returns 0 (windows)
   mapi: send path=[\xC4\x81.txt] name=[\xC4\x81.txt] subject=[CPU \xE2\x89\xA5 90% \xE2\x86\x92 alert \xE2\x9C\x93] body=[\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, \xD0\xA2\xD0\xB5\xD0\xBB\xD0\xBE \xF0\x9F\x93\x8E] returns 0 (posix)
   mapi: released
   $ postlark 报告.txt s b | grep -v released
-  mapi: sendW path=[报告.txt] name=[报告.txt] subject=[s] body=[b] returns 0 (windows)
+  mapi: sendW path=[$WORK\报告.txt] name=[报告.txt] subject=[s] body=[b] returns 0 (windows)
   mapi: send path=[\xE6\x8A\xA5\xE5\x91\x8A.txt] name=[\xE6\x8A\xA5\xE5\x91\x8A.txt] subject=[s] body=[b] returns 0 (posix)
 
 A fullwidth quotation mark is a character, not a quote that splits the line.
 
   $ postlark report.txt 'x＂ y＂ z' b | grep -v released
-  mapi: sendW path=[report.txt] name=[report.txt] subject=[x＂ y＂ z] body=[b] returns 0 (windows)
+  mapi: sendW path=[$WORK\report.txt] name=[report.txt] subject=[x＂ y＂ z] body=[b] returns 0 (windows)
   mapi: send path=[report.txt] name=[report.txt] subject=[x\xEF\xBC\x82 y\xEF\xBC\x82 z] body=[b] returns 0 (posix)
 
 UTF-16 texts fit 255 code units; a longer one is refused as a narrow one is.
 
   $ w=$(printf 'ж%.0s' {1..255})
-  $ postlark "$w" s b | sed "s/$w/<255 ж>/g" | grep -v released
-  mapi: sendW path=[<255 ж>] name=[<255 ж>] subject=[s] body=[b] returns 0 (windows)
-  attachment path is longer than 255 characters (posix)
+  $ postlark report.txt "$w" b | sed "s/$w/<255 ж>/g" | grep -v released
+  mapi: sendW path=[$WORK\report.txt] name=[report.txt] subject=[<255 ж>] body=[b] returns 0 (windows)
+  subject is longer than 255 characters (posix)
   [18] (posix)
-  $ postlark report.txt "${w}ж" b
-  subject is longer than 255 characters
+  $ postlark report.txt s "${w}ж"
+  body is longer than 255 characters
   [18]
 
 Without MAPISendMailW (Windows 7) texts of the code page still go; any other
@@ -36,9 +36,27 @@ text is not sent at all: a line, and 27.
 
   $ library "$standin_without_send_mail_w" (windows)
   $ postlark café.txt s b (windows)
-  mapi: send path=[caf\xE9.txt] name=[caf\xE9.txt] subject=[s] body=[b] returns 0 (windows)
+  mapi: send path=[$WORK\caf\xE9.txt] name=[caf\xE9.txt] subject=[s] body=[b] returns 0 (windows)
   mapi: released (windows)
-  $ postlark report.txt s 'Тело' (windows)
-  body has characters outside the system code page, which the mail system cannot take (windows)
+  $ postlark ā.txt s 'Тело' (windows)
+  attachment path has characters outside the system code page, which the mail system cannot take (windows)
   mapi: released (windows)
   [27] (windows)
+
+Under a double-byte code page (932, Japanese, here) the narrow road takes a
+text of up to 255 bytes. A longer CJK text of up to 255 characters sends
+all three through MAPISendMailW; without it, it is too long (18). A 表,
+whose second byte is that of "\", stays a character of the file's name.
+
+  $ export LANG=ja_JP.UTF-8 && echo r >表.txt && j=$(printf '報%.0s' {1..256}) && library "$standin" (windows)
+  $ postlark 表.txt 件名 本文 | grep -v released (windows)
+  mapi: send path=[$WORK\\x95\.txt] name=[\x95\.txt] subject=[\x8C\x8F\x96\xBC] body=[\x96{\x95\xB6] returns 0 (windows)
+  $ for n in 128 255 256; do postlark 表.txt "${j:0:n}" 本文 | sed "s/${j:0:n}/<$n 報>/"; done | grep -v released (windows)
+  mapi: sendW path=[$WORK\表.txt] name=[表.txt] subject=[<128 報>] body=[本文] returns 0 (windows)
+  mapi: sendW path=[$WORK\表.txt] name=[表.txt] subject=[<255 報>] body=[本文] returns 0 (windows)
+  subject is longer than 255 characters (windows)
+  [18] (windows)
+  $ library "$standin_without_send_mail_w" && postlark 表.txt "${j:0:128}" 本文 (windows)
+  subject is longer than 255 characters (windows)
+  mapi: released (windows)
+  [18] (windows)

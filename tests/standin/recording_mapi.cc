@@ -3,8 +3,9 @@
 // appends to the file named by POSTLARK_RECORD a "wrong: ..." line for each
 // group of fields that should never vary but did, then "send ..." with the
 // texts (bytes outside printable ASCII as \xHH; "sendW ..." in UTF-8) and
-// the code it returns, the one in POSTLARK_RESULT. On Windows it also
-// records how it was unloaded. Built with RECORDING_MAPI_WITHOUT_SEND_MAIL
+// the code it returns, the one in POSTLARK_RESULT (on Windows 11 where
+// POSTLARK_CHECK_PATH asks for a full path, and it is not one or names no
+// file). On Windows it also records how it was unloaded. Built with RECORDING_MAPI_WITHOUT_SEND_MAIL
 // it has neither entry; with RECORDING_MAPI_WITHOUT_SEND_MAIL_W, only
 // MAPISendMail, as Windows 7's; with RECORDING_MAPI_PLANTED it says when it
 // is loaded, as a copy planted where the program must not look.
@@ -44,8 +45,25 @@ static bool CheckFixedFields(ULONG_PTR session, ULONG_PTR ui, const Message* m, 
   return true;
 }
 
-[[maybe_unused]] static ULONG Result() {
-  const char* result = getenv("POSTLARK_RESULT");
+// Thunderbird's check of a path: a drive and a colon, or two backslashes,
+// first, and no "/". Then it opens the file.
+template <typename Char>
+[[maybe_unused]] static bool FoundAsThunderbirdWould(const Char* p) {
+#if defined(_WIN32)
+  if (getenv("POSTLARK_CHECK_PATH") == nullptr) return true;
+  for (const Char* c = p; *c != 0; ++c) {
+    if (*c == '/') return false;
+  }
+  bool qualified = (p[0] != 0 && p[1] == ':') || (p[0] == '\\' && p[1] == '\\');
+  if constexpr (sizeof(Char) == 1) return qualified && GetFileAttributesA(p) != INVALID_FILE_ATTRIBUTES;
+  else return qualified && GetFileAttributesW(p) != INVALID_FILE_ATTRIBUTES;
+#else
+  return p != nullptr;
+#endif
+}
+
+[[maybe_unused]] static ULONG Result(bool found = true) {
+  const char* result = found ? getenv("POSTLARK_RESULT") : "11";
   Record(result != nullptr ? result : "0");
   return static_cast<ULONG>(strtoul(result != nullptr ? result : "0", nullptr, 10));
 }
@@ -58,7 +76,7 @@ extern "C" ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
   Record(m->lpFiles->lpszFileName, "name=[", "] ");
   Record(m->lpszSubject, "subject=[", "] ");
   Record(m->lpszNoteText, "body=[", "] returns ");
-  return Result();
+  return Result(FoundAsThunderbirdWould(m->lpFiles->lpszPathName));
 }
 #endif
 
@@ -80,7 +98,7 @@ extern "C" ULONG WINAPI MAPISendMailW(LHANDLE session, ULONG_PTR ui,
   RecordWide(m->lpszSubject, "subject=[");
   RecordWide(m->lpszNoteText, "body=[");
   Record("returns ", "", "");
-  return Result();
+  return Result(FoundAsThunderbirdWould(m->lpFiles->lpszPathName));
 }
 #endif
 
