@@ -4,6 +4,7 @@
 
 #include <stdint.h>
 
+#include "command_line_text.h"
 #include "mail_request.h"
 #include "simple_mapi.h"
 
@@ -17,6 +18,21 @@ inline constexpr char kMailLibrary[] = "MAPI32.DLL";
 /// MAPISendMail; MAPI_E_TEXT_TOO_LARGE with a line when a text does not fit,
 /// before the library is loaded.
 int32_t MailFile(const char* path, const char* subject, const char* body);
+
+/// MailFile for the texts of the command line, as the platform hands them
+/// over: on Linux bytes, and so the function above. On Windows UTF-16
+/// (mail_file-win32.cc): the path made full for the working folder and
+/// drive (a full path over 255 characters is refused as a text too long
+/// is). Where all three have an exact form of up to 255 bytes in the ANSI
+/// code page, mails those through the function above, byte for byte.
+/// Otherwise mails the UTF-16 texts through MAPISendMailW, each up to 255
+/// code units, and a longer one is refused; if the mail library has no
+/// MAPISendMailW, nothing is sent, a line names the first text the narrow
+/// road cannot take, and the status is MAPI_E_UNICODE_NOT_SUPPORTED (or
+/// MAPI_E_TEXT_TOO_LARGE where it is only too long). No look-alike is ever
+/// handed on.
+int32_t MailFile(const CommandLineChar* path, const CommandLineChar* subject,
+                 const CommandLineChar* body);
 
 /// How the user knows the three texts, in the order path, subject, body.
 extern const char* const kMailTextNames[3];

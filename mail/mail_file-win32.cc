@@ -1,10 +1,11 @@
-#include "command_line_text.h"
+// MailFile for the command line's UTF-16 texts: the attachment's full path,
+// and the choice between MAPISendMail and MAPISendMailW.
+#include "mail_file.h"
 
 #include <stdio.h>
 #include <string.h>
 #include <wchar.h>
 
-#include "mail_file.h"
 #include "mail_request.h"
 #include "system_library.h"
 
