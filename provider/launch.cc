@@ -11,7 +11,6 @@
 #include <gio/gdesktopappinfo.h>
 
 #include "compose.h"
-#include "desktop_entry.h"
 #include "mail_clients.h"
 
 namespace {
@@ -117,31 +116,6 @@ gboolean SpawnInTerminal(char* const command[], GPid* pid) {
   return started;
 }
 
-// A client of the table is started with its desktop entry's command line,
-// which may start it in a sandbox or a terminal, and then its own words for
-// the message.
-gboolean SpawnWithArguments(GAppInfo* client, const MailClientKind* kind,
-                            const MapiMessage* message, char* const attachments[], GPid* pid) {
-  char** entry = ClientCommandLine(client);
-  if (entry == nullptr) return FALSE;
-  char** arguments = MessageArguments(kind, message, attachments);
-  guint entry_length = g_strv_length(entry), arguments_length = g_strv_length(arguments);
-  char** command = g_new0(char*, entry_length + arguments_length + 1);
-  memcpy(command, entry, entry_length * sizeof *command);
-  memcpy(command + entry_length, arguments, arguments_length * sizeof *command);
-  gboolean started;
-  if (g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "Terminal")) {
-    started = SpawnInTerminal(command, pid);
-  } else {
-    started = g_spawn_async(nullptr, command, nullptr, kSpawnFlags, PrepareClient, nullptr, pid,
-                            nullptr);
-  }
-  g_free(command);  // the words are the two vectors'
-  g_strfreev(arguments);
-  g_strfreev(entry);
-  return started;
-}
-
 }  // namespace
 
 GAppInfo* FindMailClient() {
@@ -152,9 +126,17 @@ ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
                        char* const attachments[]) {
   GPid pid = 0;
   gboolean started;
-  const MailClientKind* kind = FindMailClientKind(client);
-  if (kind != nullptr) {
-    started = SpawnWithArguments(client, kind, message, attachments, &pid);
+  // A client of the table is started with its desktop entry's command line,
+  // which may start it in a sandbox or a terminal, and then its own words
+  // for the message.
+  char** command = MailClientCommand(client, message, attachments);
+  if (command != nullptr) {
+    if (g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "Terminal"))
+      started = SpawnInTerminal(command, &pid);
+    else
+      started = g_spawn_async(nullptr, command, nullptr, kSpawnFlags, PrepareClient, nullptr,
+                              &pid, nullptr);
+    g_strfreev(command);
   } else {
     char* mailto = BuildMailtoUri(message, attachments);
     GList uris = {mailto, nullptr, nullptr};

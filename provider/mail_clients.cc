@@ -28,15 +28,13 @@ struct Argument {
   ULONG recipient_class = 0;
 };
 
-}  // namespace
-
+// A row of the table: one mail client, or a family that takes the same
+// options.
 struct MailClientKind {
   const char* programs[4];   // what the names of its programs begin with
   const char* sandboxes[4];  // its Flatpak app ids and snap names
   Argument arguments[8];
 };
-
-namespace {
 
 // Where a client reads a mailto: URI's attach field, it is not in the table.
 const MailClientKind kMailClients[] = {
@@ -81,17 +79,15 @@ bool InList(const char* const list[4], const char* name) {
   return false;
 }
 
-}  // namespace
-
-const MailClientKind* FindMailClientKind(GAppInfo* client) {
+// The row of `client`, whose desktop entry's command line is `words`.
+const MailClientKind* FindMailClientKind(GAppInfo* client, char* const words[]) {
   char* flatpak = DesktopEntryString(client, "X-Flatpak");
   char* snap = DesktopEntryString(client, "X-SnapInstanceName");
-  char** words = ClientCommandLine(client);
   const MailClientKind* found = nullptr;
   for (const MailClientKind& kind : kMailClients) {
     bool named = (flatpak != nullptr && InList(kind.sandboxes, flatpak)) ||
                  (snap != nullptr && InList(kind.sandboxes, snap));
-    for (char** word = words; !named && word != nullptr && *word != nullptr; ++word) {
+    for (char* const* word = words; !named && *word != nullptr; ++word) {
       for (int i = 0; !named && i < 4 && kind.programs[i] != nullptr; ++i)
         named = NamesProgram(*word, kind.programs[i]);
     }
@@ -100,15 +96,14 @@ const MailClientKind* FindMailClientKind(GAppInfo* client) {
       break;
     }
   }
-  g_strfreev(words);
   g_free(snap);
   g_free(flatpak);
   return found;
 }
 
-char** MessageArguments(const MailClientKind* kind, const MapiMessage* message,
-                        char* const attachments[]) {
-  GPtrArray* words = g_ptr_array_new();
+// Appends to `words` those that hand `message` to a client of `kind`.
+void AddMessageArguments(GPtrArray* words, const MailClientKind* kind,
+                         const MapiMessage* message, char* const attachments[]) {
   MapiMessage without_files = *message;
   without_files.nFileCount = 0;
   for (const Argument& argument : kind->arguments) {
@@ -153,6 +148,22 @@ char** MessageArguments(const MailClientKind* kind, const MapiMessage* message,
         break;
     }
   }
-  g_ptr_array_add(words, nullptr);
-  return reinterpret_cast<char**>(g_ptr_array_free(words, FALSE));
+}
+
+}  // namespace
+
+char** MailClientCommand(GAppInfo* client, const MapiMessage* message,
+                         char* const attachments[]) {
+  char** entry = ClientCommandLine(client);
+  const MailClientKind* kind = entry != nullptr ? FindMailClientKind(client, entry) : nullptr;
+  if (kind == nullptr) {
+    g_strfreev(entry);
+    return nullptr;
+  }
+  GPtrArray* command = g_ptr_array_new();
+  for (char** word = entry; *word != nullptr; ++word) g_ptr_array_add(command, *word);
+  g_free(entry);  // its words are the command's now
+  AddMessageArguments(command, kind, message, attachments);
+  g_ptr_array_add(command, nullptr);
+  return reinterpret_cast<char**>(g_ptr_array_free(command, FALSE));
 }
