@@ -8,10 +8,10 @@
 set -euo pipefail
 
 declare -A groups=(
-  [native]="cmake ninja-build g++ pkgconf googletest libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian"
+  [native]="cmake ninja-build g++ pkgconf libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian"
   [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 locales"
   [fuzz]="clang libclang-rt-14-dev"
-  [bench]="valgrind hyperfine xdg-utils"
+  [bench]="valgrind hyperfine"
 )
 [ $# -gt 0 ] || set -- native windows fuzz
 wanted=()
