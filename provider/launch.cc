@@ -3,7 +3,6 @@
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
-#include <string.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
