@@ -1,5 +1,5 @@
 // Feeds the front end argument vectors of any length, with the stand-in as the
-// mail library, so that every road is taken. Input: four bytes of the code the
+// mail library, so that every road is taken, texts of every length among them. Input: four bytes of the code the
 // stand-in returns, then the arguments, each ended by a zero byte.
 #include <stdint.h>
 #include <stdio.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "simple_mapi.h"  // MAPI_E_TEXT_TOO_LARGE
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (freopen("/dev/null", "w", stdout) == nullptr) abort();  // usage texts
@@ -26,7 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int argc = 1;
   for (size_t start = 0; start < text.size() && argc < 17; start += strlen(&text[start]) + 1)
     argv[argc++] = &text[start];
-  // The usage text never fails.
-  if (RunCommandLine(argc, argv) != 0 && argc != 4) abort();
+  int32_t status = RunCommandLine(argc, argv);
+  // The usage text never fails; a text too long for its field is refused.
+  if (argc != 4 ? status != 0
+                : (strlen(argv[1]) > 255 || strlen(argv[2]) > 255 || strlen(argv[3]) > 255) &&
+                      status != MAPI_E_TEXT_TOO_LARGE)
+    abort();
   return 0;
 }
