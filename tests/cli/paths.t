@@ -6,17 +6,12 @@ roads: narrow, and through MAPISendMailW for a subject outside the code
 page. On Linux the path goes as typed: the library reads it in-process.
 
   $ library "$standin" && mkdir sub && echo r >report.txt && echo r >sub/report.txt && export POSTLARK_CHECK_PATH=1
-  $ for path in report.txt sub/report.txt '..\paths\report.txt' "${PWD//\//\\}\\report.txt" "Z:$PWD/sub/report.txt"; do postlark "$path" s b; postlark "$path" → b; done | grep -v released (windows)
-  mapi: send path=[$WORK\report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
-  mapi: sendW path=[$WORK\report.txt] name=[report.txt] subject=[→] body=[b] returns 0 (windows)
-  mapi: send path=[$WORK\sub\report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
-  mapi: sendW path=[$WORK\sub\report.txt] name=[report.txt] subject=[→] body=[b] returns 0 (windows)
-  mapi: send path=[$WORK\report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
-  mapi: sendW path=[$WORK\report.txt] name=[report.txt] subject=[→] body=[b] returns 0 (windows)
-  mapi: send path=[$WORK\report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
-  mapi: sendW path=[$WORK\report.txt] name=[report.txt] subject=[→] body=[b] returns 0 (windows)
-  mapi: send path=[$WORK\sub\report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (windows)
-  mapi: sendW path=[$WORK\sub\report.txt] name=[report.txt] subject=[→] body=[b] returns 0 (windows)
+  $ for path in report.txt sub/report.txt '..\paths\report.txt' "${PWD//\//\\}\\report.txt" "Z:$PWD/sub/report.txt"; do postlark "$path" s b; postlark "$path" → b; done | grep -v released | sed 's/ subject.*returns/ returns/' | paste -d ' ' - - (windows)
+  mapi: send path=[$WORK\report.txt] name=[report.txt] returns 0 mapi: sendW path=[$WORK\report.txt] name=[report.txt] returns 0 (windows)
+  mapi: send path=[$WORK\sub\report.txt] name=[report.txt] returns 0 mapi: sendW path=[$WORK\sub\report.txt] name=[report.txt] returns 0 (windows)
+  mapi: send path=[$WORK\report.txt] name=[report.txt] returns 0 mapi: sendW path=[$WORK\report.txt] name=[report.txt] returns 0 (windows)
+  mapi: send path=[$WORK\report.txt] name=[report.txt] returns 0 mapi: sendW path=[$WORK\report.txt] name=[report.txt] returns 0 (windows)
+  mapi: send path=[$WORK\sub\report.txt] name=[report.txt] returns 0 mapi: sendW path=[$WORK\sub\report.txt] name=[report.txt] returns 0 (windows)
   $ for path in sub/report.txt ../paths/report.txt; do postlark "$path" s b; done | grep -v released (posix)
   mapi: send path=[sub/report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (posix)
   mapi: send path=[../paths/report.txt] name=[report.txt] subject=[s] body=[b] returns 0 (posix)
