@@ -1,6 +1,6 @@
-// Feeds the front end argument vectors of any length, with the stand-in as the
-// mail library, so that every road is taken, texts of every length among them. Input: four bytes of the code the
-// stand-in returns, then the arguments, each ended by a zero byte.
+// Feeds the front end argument vectors of any length, texts of any length
+// among them, with the stand-in as the mail library. Input: four bytes of the
+// code the stand-in returns, then the arguments, each ended by a zero byte.
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>

@@ -1,5 +1,5 @@
-// The copy a client is handed bears the name the caller gave the
-// attachment, and stays in its message's folder whatever that name says.
+// The copy a client is handed bears the name the caller gave the attachment,
+// and stays in its message's folder whatever that name says.
 #include "snapshot.h"
 
 #include <stdio.h>

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # transcript.sh NAME=VALUE... FILE.t...: runs transcripts. "  $ COMMAND" lines
-# run in bash, followed by their exact output indented by two spaces; other
+# run in bash, each followed by its exact output indented by two spaces; other
 # lines are comments; a line ending " (posix)" or " (windows)" counts there
-# only. Each file runs in a folder of its own ($WORK, also in the output, as
-# Wine names it too), with $program in app/.
-# `postlark ARGS` runs app/'s program ($program_path; natively after $wrapper;
-# with wine=WINE through $runner) and prints its output (every line in CRLF
-# on Windows), the stand-in's record as "mapi:" lines, and "[STATUS]" unless
-# 0: all 32 bits on Windows, 8 natively. `library [FILE]` makes FILE the mail
-# library where the program looks for it: beside it natively, in the Wine
-# prefix's $system_dir on Windows; with no FILE there is none (on Windows,
-# Wine's own placeholder, as each file starts).
+# only. Each file runs in a folder of its own, $WORK in the output.
+# `postlark ARGS` runs app/'s copy of $program ($program_path; natively after
+# $wrapper; with wine=WINE through $runner) and prints its output (in CRLF on
+# Windows), the stand-in's record as "mapi:" lines, and "[STATUS]" unless 0:
+# 32 bits on Windows, 8 natively. `library [FILE]` makes FILE the mail library
+# where the program looks (beside it; in $system_dir under Wine); without FILE
+# there is none (under Wine, Wine's own placeholder, as each file starts).
 set -uo pipefail
 wine= wrapper= files=()
 for argument; do
@@ -72,7 +70,7 @@ for file in "${files[@]}"; do
           eval "${line#  \$ }" </dev/null >"$dir.output" 2>>stderr
           output=$(cat "$dir.output"; echo .) && output=${output%.}
           [ -z "$output" ] || [ "${output: -1}" = $'\n' ] || output+=$' (no line break)\n'
-          output=${output//"$dir"/\$WORK}
+          output=${output//"$dir"/\$WORK}  # and as Wine names it
           printf '%s' "${output//"Z:${dir//\//\\}"/\$WORK}" | sed 's/^/  /' ;;
         '  '*) ;;
         *) printf '%s\n' "$line" ;;

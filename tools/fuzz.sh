@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# fuzz.sh [SECONDS, 30 by default]: builds the fuzzer (clang, sanitizers) and
-# runs it that long from the seeds in fuzz/corpus/; fails on any finding.
+# fuzz.sh [SECONDS, 30 by default]: builds the fuzzer and runs it that long
+# from the seeds in fuzz/corpus/; fails on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset fuzz -DPOSTLARK_WARNINGS_AS_ERRORS=ON >/dev/null

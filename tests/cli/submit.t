@@ -9,8 +9,8 @@ off shows as a "wrong:" line.
   mapi: released
 
 Blanks, quotes and backslashes survive the command line; texts that look
-like options are texts; empty texts stay empty. The
-display name is the file's own name: "\" separates only on Windows.
+like options are texts; empty texts stay empty. The display name is the
+file's own name: "\" separates only on Windows.
 
   $ postlark 'C:\My Files\-report 1.txt' '/say "hi" twice' '--a\b \"c\" end\' | grep -v released
   mapi: send path=[C:\My Files\-report 1.txt] name=[C:\My Files\-report 1.txt] subject=[/say "hi" twice] body=[--a\b \"c\" end\] returns 0 (posix)
@@ -26,10 +26,7 @@ line and 18 before the library loads; the first too long is the one told.
   $ postlark "$p" "$x" "$x" | sed "s/$x/<255 x>/g; s/${x:3}/<252 x>/g" | grep -v released
   mapi: send path=[<255 x>] name=[<255 x>] subject=[<255 x>] body=[<255 x>] returns 0 (posix)
   mapi: send path=[C:\<252 x>] name=[<252 x>] subject=[<255 x>] body=[<255 x>] returns 0 (windows)
-  $ postlark "$y" "$y" "$y"; postlark report.txt "$y" "$y"; postlark report.txt s "$y"
-  attachment path is longer than 255 characters
-  [18]
-  subject is longer than 255 characters
-  [18]
-  body is longer than 255 characters
-  [18]
+  $ (postlark "$y" "$y" "$y"; postlark report.txt "$y" "$y"; postlark report.txt s "$y") | paste -d ' ' - -
+  attachment path is longer than 255 characters [18]
+  subject is longer than 255 characters [18]
+  body is longer than 255 characters [18]

@@ -1,8 +1,7 @@
 Texts the ANSI code page (1252 under Wine here) holds go to MAPISendMail in
-it; if any text has a character it lacks, all three go to MAPISendMailW as
-typed, never as look-alikes (ā.txt, never a.txt), and a fullwidth quotation
-mark is a character, not a quote that splits the line. On Linux texts are
-bytes, passed as they come.
+it; if one has a character it lacks, all three go to MAPISendMailW as typed,
+never as look-alikes (ā.txt, never a.txt; a fullwidth quotation mark never
+splits the line). On Linux texts are bytes, passed as they come.
 
   $ library "$standin" && echo report >a.txt && echo other >ā.txt
   $ postlark 'résumé €.txt' '“quoted” café' 'naïve' | grep -v released
@@ -32,9 +31,8 @@ text is not sent at all: a line, and 27.
   mapi: released (windows)
   [27] (windows)
 
-Under a double-byte code page (932, Japanese, here) the narrow road takes a
-text of up to 255 bytes. A longer CJK text of up to 255 characters sends
-all three through MAPISendMailW; without it, it is too long (18). A 表,
+Under code page 932 (Japanese) a CJK text of over 255 bytes and up to 255
+characters sends all three through MAPISendMailW; without it, 18. A 表,
 whose second byte is that of "\", stays a character of the file's name.
 
   $ export LANG=ja_JP.UTF-8 && echo r >表.txt && j=$(printf '報%.0s' {1..256}) && library "$standin" (windows)

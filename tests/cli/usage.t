@@ -11,7 +11,5 @@ exits 0 without loading the mail library.
   Postlark [attachment path] [subject] [body]
   
   Example:  Postlark c:\autoexec.bat "here is autoexec" "Hi! Here is the file you needed."
-  $ postlark >usage
-  $ postlark --help | cmp - usage
-  $ postlark report.txt "Weekly report" | cmp - usage
-  $ postlark report.txt Weekly report Please see the file | cmp - usage
+  $ postlark >usage && postlark --help | cmp - usage && postlark report.txt "Weekly report" | cmp - usage && postlark report.txt Weekly report Please see the file | cmp - usage && echo same
+  same

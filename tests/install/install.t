@@ -2,13 +2,8 @@ The installed tree: the program in bin/, its mail library in a private
 folder, where the program finds it from any working directory (here it
 finds no mail client: 26), never one in the working directory.
 
-  $ cmake --install "$build" --prefix "$PWD/prefix" >/dev/null && (cd prefix && find . -type f | sort)
-  ./bin/Postlark
-  ./lib/postlark/libmapi32.so
-  ./share/doc/postlark/README.md
-  ./share/doc/postlark/changelog.gz
-  ./share/doc/postlark/copyright
-  ./share/man/man1/Postlark.1.gz
+  $ cmake --install "$build" --prefix "$PWD/prefix" >/dev/null && (cd prefix && find . -type f | sort | paste -sd ' ')
+  ./bin/Postlark ./lib/postlark/libmapi32.so ./share/doc/postlark/README.md ./share/doc/postlark/changelog.gz ./share/doc/postlark/copyright ./share/man/man1/Postlark.1.gz
   $ cp "$standin" . && echo figures >report.txt && LD_DEBUG= XDG_DATA_HOME=/none XDG_DATA_DIRS=/none XDG_CONFIG_HOME=/none XDG_CONFIG_DIRS=/none program_path=prefix/bin/Postlark postlark report.txt s b
   [26]
 

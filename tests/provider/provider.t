@@ -15,14 +15,13 @@ A client gets a mailto: URI, Thunderbird -compose: every byte arrives, in a sess
 own, with signals as new, and only descriptors 0 to 2, all /dev/null, even from a caller
 ignoring SIGCHLD.
 
-  $ name="a, b's report = final"$'\n'"Grüße.txt" subject="Q3: \"draft\" & more, it's =%41" body=$'line one,\nline two' && cp report.txt "$name"
+  $ name="a, b's report = final Grüße.txt" subject="Q3: \"draft\" & more, it's =%41" body=$'line one,\nline two' && cp report.txt "$name"
   $ use mail && postlark "$name" "$subject" "$body" && client
   mail-client
   subject: [Q3: "draft" & more, it's =%41]
   body: [line one,^M
   line two]
-  attach: [$WORK/cache/postlark/message-*/a, b's report = final
-  GrM-CM-<M-CM-^_e.txt]
+  attach: [$WORK/cache/postlark/message-*/a, b's report = final GrM-CM-<M-CM-^_e.txt]
   descriptors: 0 1 2 -> /dev/null
   own session: yes; SigBlk:0000000000000000 SigIgn:0000000000000000
   $ use thunderbird && wrapper="env --ignore-signal=CHLD --block-signal=INT" postlark "$name" "$subject" "$body" && client
@@ -30,15 +29,13 @@ ignoring SIGCHLD.
   subject: [Q3: "draft" & more, it's =%41]
   body: [line one,
   line two]
-  attachment: ['file://$WORK/cache/postlark/message-*/a, b's report = final
-  GrM-CM-<M-CM-^_e.txt']
+  attachment: ['file://$WORK/cache/postlark/message-*/a, b's report = final GrM-CM-<M-CM-^_e.txt']
   descriptors: 0 1 2 -> /dev/null
   own session: yes; SigBlk:0000000000000000 SigIgn:0000000000000000
 
 Clients that take a message in words of their own get them after their entry's command
 line: the file is attached, each text arrives whole (Mutt's body with bare line feeds, as it
-keeps a CR), and no word of the user's can pass for an option. Any other client gets
-attach= in the URI.
+keeps a CR), and no word of the user's can pass for an option.
 
   $ mkdir term && for c in sylpheed kmail balsa mutt; do cp "$fake_client" bin/$c && ln -s ../bin/$c term/; done
   $ entry sylpheed "sylpheed %u" && entry org.kde.kmail2 "kmail -qwindowtitle %c %u" && entry balsa-mailto-handler "balsa -m %U" && entry mutt "mutt %u" Terminal=true
@@ -64,10 +61,8 @@ With no terminal for a client that needs one, nothing is started: 2.
 Postlark returns once the client has started, and the client outlives it, holding none of
 Postlark's output: a script that reads it is not kept waiting.
 
-  $ start=$SECONDS && output=$(FAKE_CLIENT=run postlark report.txt s b) && [ $((SECONDS - start)) -le 3 ] && echo "returned within 3 s: [$output]"
-  returned within 3 s: []
-  $ sleep 1 && kill -0 "$(cat client.pid)" && echo "client still running" && kill -- -"$(cat client.pid)"; rm -f client*
-  client still running
+  $ start=$SECONDS && output=$(FAKE_CLIENT=run postlark report.txt s b) && [ $((SECONDS - start)) -le 3 ] && sleep 1 && kill -0 "$(cat client.pid)" && echo "returned within 3 s: [$output], client still running" && kill -- -"$(cat client.pid)"; rm -f client*
+  returned within 3 s: [], client still running
 
 A client that fails at once, cannot start, or fails D-Bus activation: 2; no snapshot stays.
 
@@ -101,10 +96,8 @@ portal shows it to that app alone, and reads it there (each launcher line, then 
 
   $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && gdbus call --session -d org.freedesktop.portal.Documents -o /org/freedesktop/portal/documents -m org.freedesktop.portal.Documents.GetMountPoint >/dev/null
   $ mkdir -p snap/bin && cp "$fake_sandbox" bin/flatpak && cp "$fake_sandbox" snap/bin/thunderbird && cp "$fake_client" bin/evolution && flatpak="$PWD/bin/flatpak run --branch=stable --arch=x86_64"
-  $ entry org.mozilla.Thunderbird "$flatpak --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird
-  $ entry thunderbird_thunderbird "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $PWD/snap/bin/thunderbird %u" X-SnapInstanceName=thunderbird
-  $ entry org.gnome.Evolution "$flatpak --command=evolution --file-forwarding org.gnome.Evolution @@u %U @@" X-Flatpak=org.gnome.Evolution
-  $ entry org.kde.kmail2 "$flatpak --command=kmail --file-forwarding org.kde.kmail2 -qwindowtitle %c @@u %u @@" X-Flatpak=org.kde.kmail2
+  $ entry org.mozilla.Thunderbird "$flatpak --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird && entry thunderbird_thunderbird "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $PWD/snap/bin/thunderbird %u" X-SnapInstanceName=thunderbird
+  $ entry org.gnome.Evolution "$flatpak --command=evolution --file-forwarding org.gnome.Evolution @@u %U @@" X-Flatpak=org.gnome.Evolution && entry org.kde.kmail2 "$flatpak --command=kmail --file-forwarding org.kde.kmail2 -qwindowtitle %c @@u %u @@" X-Flatpak=org.kde.kmail2
   $ name="a, b's \"report\" = final.txt" && for app in org.mozilla.Thunderbird thunderbird_thunderbird org.gnome.Evolution org.kde.kmail2; do echo figures >"$name" && use $app && FAKE_CLIENT=read postlark "$name" s b && rm "$name" && sleep 3 && client | grep -vx -e 'subject: .*' -e 'body: .*' -e 'argv: .*' -e 'descriptors: .*' -e 'own session: .*' -e thunderbird -e evolution -e kmail; done
   $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird -compose ...
   attachment: ['file://$XDG_RUNTIME_DIR/doc/*/a, b's "report" = final.txt']

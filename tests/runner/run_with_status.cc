@@ -1,7 +1,6 @@
-// Runs $POSTLARK_RUN_PROGRAM with this runner's own command line after its
-// first token, untouched, so that the C runtime splits it as it would split
-// a user's, and writes the program's full 32-bit exit status to the file
-// $POSTLARK_RUN_STATUS: Wine hands only 8 bits on to Linux.
+// Runs $POSTLARK_RUN_PROGRAM with the rest of this runner's command line,
+// untouched, for its C runtime to split as a user's, and writes its full
+// 32-bit exit status to $POSTLARK_RUN_STATUS: Wine hands Linux only 8 bits.
 #include <windows.h>
 
 #include <stdio.h>

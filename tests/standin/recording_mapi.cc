@@ -1,12 +1,11 @@
-// A recording stand-in for the mail library (MAPI32.DLL, libmapi32.so).
-// MAPISendMail (on Windows also MAPISendMailW) appends to $POSTLARK_RECORD a
-// "wrong: ..." line for each group of fields that should never vary but
-// did, then "send ..." with the texts (other bytes than printable ASCII as
-// \xHH; "sendW ..." in UTF-8) and the code it returns: $POSTLARK_RESULT, or
-// on Windows 11 where $POSTLARK_CHECK_PATH is set and Thunderbird would not
-// take the path. On Windows it records how it was unloaded. Built with
-// RECORDING_MAPI_WITHOUT_SEND_MAIL it has neither entry; with
-// RECORDING_MAPI_WITHOUT_SEND_MAIL_W, only MAPISendMail, as Windows 7's.
+// A recording stand-in for the mail library. MAPISendMail (on Windows also
+// MAPISendMailW) appends to $POSTLARK_RECORD a "wrong: ..." line for each
+// group of fixed fields that did vary, then "send ..." with the texts (other
+// bytes than printable ASCII as \xHH; "sendW ..." in UTF-8) and the code it
+// returns: $POSTLARK_RESULT, or on Windows 11 where $POSTLARK_CHECK_PATH is
+// set and Thunderbird would not take the path; on Windows, then how it was
+// unloaded. RECORDING_MAPI_WITHOUT_SEND_MAIL builds it without either entry;
+// RECORDING_MAPI_WITHOUT_SEND_MAIL_W with only MAPISendMail, as Windows 7's.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
