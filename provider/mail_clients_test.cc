@@ -45,6 +45,8 @@ TEST(MailClientsTest, EntryCommandLineThenMessage) {
       {"Exec=env mutt %i %m\nIcon=mail\n", kFull, "env|mutt|--icon|mail|-a|/c/a b.txt|--|mailto:?subject=S&body=B"},
       {"Exec=env HINT=/x/thunderbird_thunderbird.desktop /opt/mail %u\n", kFull, "(none)"},
       {"Exec=env x\nX-Flatpak=eu.betterbird.Betterbird\n", kBare, "env|x|-compose|"},
+      {"Exec=env x %u\nX-SnapInstanceName=thunderbird\n", kBare, "env|x|-compose|"},
+      {"Exec=env run --command=kmail org.kde.kmail2 @@u %u @@\n", kBare, "env|run|--command=kmail|org.kde.kmail2|--composer|--"},
       {"Exec=env claws-mail %u\n", kBare, "env|claws-mail|--compose|mailto:"},
       {"Exec=env kmail %u\n", kBare, "env|kmail|--composer|--"},
       {"Exec=env neomutt %u\n", kBare, "env|neomutt|--|mailto:"},

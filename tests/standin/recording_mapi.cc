@@ -22,8 +22,7 @@
   fputs(suffix, file);
   fclose(file);
 }
-#define CHECK(condition) \
-  if (!(condition)) Record("wrong: " #condition)
+#define CHECK(condition) if (!(condition)) Record("wrong: " #condition)
 
 [[maybe_unused]] static const char* Text(const char* text) { return text != nullptr ? text : "(null)"; }
 #if defined(_WIN32)
