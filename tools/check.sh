@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every target and runs every test: the native program (also under
 # AddressSanitizer and UndefinedBehaviorSanitizer) and both Windows programs
-# under Wine, then the fuzzers for half a minute each. Warnings are errors.
+# under Wine, then the fuzzer for half a minute. Warnings are errors.
 # Then makes the release packages, checks them, and builds them again twice
 # in other folders to see that the bytes come out the same. Installs what is
 # missing first.
