@@ -113,7 +113,7 @@ int32_t MailFile(const wchar_t* path, const wchar_t* subject, const wchar_t* bod
   char narrow[3][kNarrowCapacity];
   int refused = -1;
   bool refused_exact = true;
-  for (int i = 2; i >= 0; --i) {
+  for (int i = 2; i >= 0; --i) {  // from the last: `refused` ends as the first
     bool exact = ExactNarrowForm(texts[i], narrow[i]);
     if (!exact || strlen(narrow[i]) >= MailTextCapacity) {
       refused = i;
