@@ -6,6 +6,8 @@
 #include <gio/gio.h>
 #include <gio/gunixfdlist.h>
 
+#include "session_bus.h"
+
 namespace {
 
 const char kDocuments[] = "org.freedesktop.portal.Documents";
@@ -13,20 +15,6 @@ const char kDocumentsPath[] = "/org/freedesktop/portal/documents";
 // Not persistent: an entry ends with the portal's session, and so never
 // outlives the snapshot it shows.
 const guint32 kAddFlags = 0;
-
-// A session bus connection of our own, closed before we return; the shared
-// one would stay open after this library is unloaded.
-GDBusConnection* ConnectToSessionBus() {
-  char* address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
-  if (address == nullptr) return nullptr;
-  GDBusConnection* bus = g_dbus_connection_new_for_address_sync(
-      address,
-      static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
-                                        G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
-      nullptr, nullptr, nullptr);
-  g_free(address);
-  return bus;
-}
 
 GVariant* CallDocuments(GDBusConnection* bus, const char* method, GVariant* arguments,
                         const char* reply_type, GUnixFDList* descriptors = nullptr) {
