@@ -18,9 +18,10 @@ GAppInfo* FindMailClient();
 /// it `message` with the attachment copies `attachments`: a client of the
 /// table in mail_clients.h with its desktop entry's command line and its
 /// own words for the message, in a terminal if the entry asks for one; any
-/// other client with a mailto: URI through GIO. Never waits for the client
-/// to end: it returns SUCCESS_SUCCESS once the client is started and has not
-/// failed within kEarlyFailureMilliseconds, and MAPI_E_FAILURE if it could
+/// other client, and one that takes no file, with a mailto: URI through GIO.
+/// Never waits for the client to end: it returns SUCCESS_SUCCESS once the
+/// client is started and has not failed within kEarlyFailureMilliseconds,
+/// and MAPI_E_FAILURE if it could
 /// not be started (no terminal for one that needs it, say), its D-Bus
 /// activation failed, or it exited non-zero within that time.
 ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,

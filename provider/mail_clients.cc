@@ -28,13 +28,24 @@ struct Argument {
   ULONG recipient_class = 0;
 };
 
+const int kMostNames = 20;
+
 // A row of the table: one mail client, or a family that takes the same
 // options.
 struct MailClientKind {
-  const char* programs[4];   // what the names of its programs begin with
-  const char* sandboxes[4];  // its Flatpak app ids and snap names
+  const char* programs[kMostNames];   // what the names of its programs begin with
+  const char* sandboxes[kMostNames];  // its Flatpak app ids and snap names
+  // Its words for a message. None for a client that can take no file: it is
+  // started as any mailto: handler, with the URI alone.
   Argument arguments[8];
+  // A value of Categories in its desktop entry that makes a client of this
+  // kind where no row names it.
+  const char* category = nullptr;
 };
+
+bool TakesFiles(const MailClientKind& kind) {
+  return kind.arguments[0].part != kWord || kind.arguments[0].text != nullptr;
+}
 
 // Where a client reads a mailto: URI's attach field, it is not in the table.
 const MailClientKind kMailClients[] = {
@@ -60,6 +71,22 @@ const MailClientKind kMailClients[] = {
     {{"mutt", "neomutt"}, {}, {{kFilesOption, "-a"}, {kFiles, ""}, {kWord, "--"}, {kMailtoLf, ""}}},
     // Balsa opens a file chooser for attach=, for the user to confirm.
     {{"balsa"}, {}, {{kWord, "-m"}, {kMailto, ""}, {kFileUris, "-a"}}},
+    // Those that take no file come after every client that takes one, so
+    // that a mail client is never one of them, whatever its entry says.
+    // Web browsers, and the web apps they install, which are their own
+    // command lines with --app-id= or --app=: the link opens a web mail
+    // page, and no web page is ever handed a local file.
+    {{"firefox", "chromium", "google-chrome", "chrome", "microsoft-edge", "msedge", "brave",
+      "vivaldi", "opera", "epiphany", "falkon", "librewolf", "konqueror", "midori",
+      "qutebrowser", "waterfox", "palemoon", "floorp"},
+     {"org.mozilla.firefox", "org.chromium.Chromium", "com.google.Chrome", "com.microsoft.Edge",
+      "com.brave.Browser", "io.gitlab.librewolf-community", "org.gnome.Epiphany",
+      "com.vivaldi.Vivaldi", "com.opera.Opera", "org.kde.falkon", "org.kde.konqueror",
+      "firefox", "chromium", "brave", "opera"},
+     {},
+     "WebBrowser"},
+    // aerc's mailto: links have no field for a file, nor has it an option.
+    {{"aerc"}, {}, {}},
 };
 
 // Whether `word` names a program whose name begins with `program`: a
@@ -72,23 +99,27 @@ bool NamesProgram(const char* word, const char* program) {
   return g_str_has_prefix(name, program) && !g_str_has_suffix(name, ".desktop");
 }
 
-bool InList(const char* const list[4], const char* name) {
-  for (int i = 0; i < 4 && list[i] != nullptr; ++i) {
+bool InList(const char* const list[kMostNames], const char* name) {
+  for (int i = 0; i < kMostNames && list[i] != nullptr; ++i) {
     if (g_strcmp0(list[i], name) == 0) return true;
   }
   return false;
 }
 
-// The row of `client`, whose desktop entry's command line is `words`.
+// The row of `client`, whose desktop entry's command line is `words` (null
+// if it has none): the first that names it, or else the first whose
+// category it has.
 const MailClientKind* FindMailClientKind(GAppInfo* client, char* const words[]) {
   char* flatpak = DesktopEntryString(client, "X-Flatpak");
   char* snap = DesktopEntryString(client, "X-SnapInstanceName");
+  char* categories = DesktopEntryString(client, "Categories");
+  char** category = g_strsplit(categories != nullptr ? categories : "", ";", -1);
   const MailClientKind* found = nullptr;
   for (const MailClientKind& kind : kMailClients) {
     bool named = (flatpak != nullptr && InList(kind.sandboxes, flatpak)) ||
                  (snap != nullptr && InList(kind.sandboxes, snap));
-    for (char* const* word = words; !named && *word != nullptr; ++word) {
-      for (int i = 0; !named && i < 4 && kind.programs[i] != nullptr; ++i)
+    for (char* const* word = words; !named && word != nullptr && *word != nullptr; ++word) {
+      for (int i = 0; !named && i < kMostNames && kind.programs[i] != nullptr; ++i)
         named = NamesProgram(*word, kind.programs[i]);
     }
     if (named) {
@@ -96,6 +127,13 @@ const MailClientKind* FindMailClientKind(GAppInfo* client, char* const words[]) 
       break;
     }
   }
+  for (const MailClientKind& kind : kMailClients) {
+    if (found == nullptr && kind.category != nullptr &&
+        g_strv_contains(category, kind.category))
+      found = &kind;
+  }
+  g_strfreev(category);
+  g_free(categories);
   g_free(snap);
   g_free(flatpak);
   return found;
@@ -152,11 +190,18 @@ void AddMessageArguments(GPtrArray* words, const MailClientKind* kind,
 
 }  // namespace
 
+bool MailClientTakesFiles(GAppInfo* client) {
+  char** entry = ClientCommandLine(client);
+  const MailClientKind* kind = FindMailClientKind(client, entry);
+  g_strfreev(entry);
+  return kind == nullptr || TakesFiles(*kind);
+}
+
 char** MailClientCommand(GAppInfo* client, const MapiMessage* message,
                          char* const attachments[]) {
   char** entry = ClientCommandLine(client);
   const MailClientKind* kind = entry != nullptr ? FindMailClientKind(client, entry) : nullptr;
-  if (kind == nullptr) {
+  if (kind == nullptr || !TakesFiles(*kind)) {
     g_strfreev(entry);
     return nullptr;
   }

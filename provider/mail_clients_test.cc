@@ -15,6 +15,7 @@ static std::string Command(const char* lines, const MapiMessage& message) {
   g_autoptr(GDesktopAppInfo) client = g_desktop_app_info_new_from_keyfile(file);  // if env is there
   g_auto(GStrv) words = client != nullptr ? MailClientCommand(G_APP_INFO(client), &message, files) : nullptr;
   g_autofree char* joined = words != nullptr ? g_strjoinv("|", words) : nullptr;
+  if (client != nullptr && !MailClientTakesFiles(G_APP_INFO(client))) return "(takes no file)";
   return joined != nullptr ? joined : "(none)";
 }
 
@@ -51,6 +52,10 @@ TEST(MailClientsTest, EntryCommandLineThenMessage) {
       {"Exec=env kmail %u\n", kBare, "env|kmail|--composer|--"},
       {"Exec=env neomutt %u\n", kBare, "env|neomutt|--|mailto:"},
       {"Exec=env balsa -m %U\n", kBare, "env|balsa|-m|mailto:"},
+      // A browser by its category or its sandbox, but never a mail client.
+      {"Exec=env x %u\nCategories=Network;WebBrowser;\n", kFull, "(takes no file)"},
+      {"Exec=env x @@u %u @@\nX-Flatpak=org.chromium.Chromium\n", kFull, "(takes no file)"},
+      {"Exec=env thunderbird %u\nCategories=Network;WebBrowser;\n", kBare, "env|thunderbird|-compose|"},
       {"Exec=env thunderbird %u\n", kAddressed,
        "env|thunderbird|-compose|to='ann@example.org',cc='bob+x@example.org',bcc='c%2Cd@example.org',subject=-s"},
       {"Exec=env sylpheed %u\n", kAddressed,

@@ -2,7 +2,9 @@
 // goes to the desktop's default mail client, started detached through GIO,
 // which shows it for the user to complete and send. The client is handed
 // snapshots of the attachments, so the originals may go once we return; a
-// client in a sandbox sees them through the document portal.
+// client in a sandbox sees them through the document portal. A client that
+// can take no file (a web browser) opens the message without them, and the
+// file manager shows them to the user.
 
 #include <signal.h>
 
@@ -10,7 +12,9 @@
 
 #include "compose.h"
 #include "desktop_entry.h"
+#include "file_manager.h"
 #include "launch.h"
+#include "mail_clients.h"
 #include "portal.h"
 #include "simple_mapi.h"
 #include "snapshot.h"
@@ -34,6 +38,31 @@ ULONG CheckMessage(const MapiMessage* message, FLAGS flags) {
   return SUCCESS_SUCCESS;
 }
 
+// Hands `message` to `client` with the snapshot's copies; a Flatpak or
+// snap cannot see our cache: it is handed them where the document portal
+// shows them, or, if it cannot be, is not started.
+ULONG StartWithFiles(GAppInfo* client, const MapiMessage* message, const Snapshot& snapshot) {
+  char* app_id = SandboxAppId(client);
+  char** exported = nullptr;
+  ULONG result = SUCCESS_SUCCESS;
+  if (app_id != nullptr && snapshot.count > 0)
+    result = ExportToSandbox(app_id, snapshot.copies, snapshot.count, &exported);
+  if (result == SUCCESS_SUCCESS)
+    result = LaunchMailClient(client, message, exported != nullptr ? exported : snapshot.copies);
+  g_strfreev(exported);
+  g_free(app_id);
+  return result;
+}
+
+// Hands `message` without its attachments to a client that can take none,
+// sandboxed or not: it is given no file through the portal either.
+ULONG StartWithoutFiles(GAppInfo* client, const MapiMessage* message) {
+  MapiMessage alone = *message;
+  alone.nFileCount = 0;
+  alone.lpFiles = nullptr;
+  return LaunchMailClient(client, &alone, nullptr);
+}
+
 ULONG SendMail(const MapiMessage* message, FLAGS flags) {
   ULONG checked = CheckMessage(message, flags);
   if (checked != SUCCESS_SUCCESS) return checked;
@@ -46,18 +75,20 @@ ULONG SendMail(const MapiMessage* message, FLAGS flags) {
   Snapshot snapshot;
   ULONG result = MakeSnapshot(message, cache, &snapshot);
   if (result == SUCCESS_SUCCESS) {
-    // A Flatpak or snap cannot see our cache: it is handed the copies where
-    // the document portal shows them, or, if it cannot be, is not started.
-    char* app_id = SandboxAppId(client);
-    char** exported = nullptr;
-    if (app_id != nullptr && snapshot.count > 0)
-      result = ExportToSandbox(app_id, snapshot.copies, snapshot.count, &exported);
-    if (result == SUCCESS_SUCCESS)
-      result = LaunchMailClient(client, message, exported != nullptr ? exported : snapshot.copies);
-    // A client that never started will not read the snapshot.
-    FreeSnapshot(&snapshot, result != SUCCESS_SUCCESS);
-    g_strfreev(exported);
-    g_free(app_id);
+    bool takes_files = snapshot.count == 0 || MailClientTakesFiles(client);
+    result = takes_files ? StartWithFiles(client, message, snapshot)
+                         : StartWithoutFiles(client, message);
+    // A client that has the message but not its file: the user is shown the
+    // snapshot, to add by hand, and the caller told that the file is not in
+    // the message. The snapshot stays for the user; a client that never
+    // started will not read it.
+    if (result == SUCCESS_SUCCESS && !takes_files) {
+      ShowInFileManager(snapshot.copies, snapshot.count);
+      FreeSnapshot(&snapshot, false);
+      result = MAPI_E_NOT_SUPPORTED;
+    } else {
+      FreeSnapshot(&snapshot, result != SUCCESS_SUCCESS);
+    }
   }
   g_free(cache);
   g_object_unref(client);

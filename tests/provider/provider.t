@@ -5,7 +5,7 @@ The Linux library starts the default mail client: here fake ones, in private XDG
   $ use() { printf '[Default Applications]\nx-scheme-handler/mailto=%s.desktop\n' "$1" >data/mimeapps.list; }
   $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client client.read 2>/dev/null; rm -f client*; }
   $ entry mail "mail-client %u" && entry thunderbird "thunderbird %u" && entry org.example.Missing "mail-client %u" DBusActivatable=true
-  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client LD_DEBUG= && unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown LD_DEBUG= && unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 
   $ postlark report.txt s b; [ -e cache ] || [ -e client ] || echo "nothing started"
   [26]
@@ -55,7 +55,7 @@ keeps a CR), and no word of the user's can pass for an option.
 
 With no terminal for a client that needs one, nothing is started: 2.
 
-  $ rm -rf cache term/xterm && use mutt && PATH=$PWD/term postlark report.txt s b; ls cache/postlark; use mail
+  $ rm -rf cache && mv term/xterm . && use mutt && PATH=$PWD/term postlark report.txt s b; ls cache/postlark; mv xterm term/ && use mail
   [2]
 
 Postlark returns once the client has started, and the client outlives it, holding none of
@@ -119,4 +119,28 @@ sandboxed client is not started and no snapshot stays: 13.
   [13]
   [13]
   nothing started
+A web browser (Debian's Chromium, a Chrome web app, Flathub's Firefox) or aerc cannot take a
+file: it gets the mailto: link alone, through GIO (aerc in a terminal), no file through the
+portal, and 26, never 0; the file manager is asked once to show the snapshot, which stays.
+
+  $ mkdir -p data/dbus-1/services && printf '[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=%s\n' "$file_manager" >data/dbus-1/services/fm.service && gdbus call --session -d org.freedesktop.FileManager1 -o / -m org.freedesktop.DBus.Peer.Ping >/dev/null
+  $ for c in chromium google-chrome firefox aerc; do cp "$fake_client" bin/$c; done && ln -s ../bin/aerc term/ && entry chromium "chromium %U" "Categories=Network;WebBrowser;" && entry aerc "aerc %u" Terminal=true
+  $ entry chrome-app "$PWD/bin/google-chrome --profile-directory=Default --app-id=abcdefghijklmnop %U" && entry org.mozilla.firefox "$flatpak --command=firefox --file-forwarding org.mozilla.firefox @@u %u @@" X-Flatpak=org.mozilla.firefox
+  $ shown() { sed -E 's/message-[[:alnum:]]{6}/message-*/' shown; cat "$(sed -E "s|.*'file://([^']*)'.*|\1|" shown)"; rm shown; }
+  $ for app in chromium chrome-app org.mozilla.firefox aerc; do echo figures >report.txt && use $app && FAKE_PATH=$PATH PATH=$([ $app = aerc ] && echo "$PWD/term" || echo "$PATH") postlark report.txt 'Weekly report' b | paste -sd ' ' | tr '\n' ' '; rm report.txt; client | grep -v -e descriptors -e session | paste -sd ' '; shown | paste -sd ' '; done
+  [26] chromium subject: [Weekly report] body: [b]
+  ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
+  [26] google-chrome argv: [--profile-directory=Default] [--app-id=abcdefghijklmnop] [mailto:?subject=Weekly%20report&body=b]
+  ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
+  [26] $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=firefox --file-forwarding org.mozilla.firefox @@u mailto:... @@ firefox subject: [Weekly report] body: [b]
+  ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
+  [26] in a terminal: aerc aerc subject: [Weekly report] body: [b]
+  ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
+
+Where the file manager does not answer within a second, or none is on the bus, or there is
+no bus, nothing is shown, and it is still 26 at once.
+
+  $ echo figures >report.txt && use chromium && touch shown.hang && start=$SECONDS && { postlark report.txt s b; rm shown*; (unset DBUS_SESSION_BUS_ADDRESS; postlark report.txt s b); wrapper="dbus-run-session --config-file=bare.conf --" postlark report.txt s b; } | paste -sd ' '; [ $((SECONDS - start)) -le 4 ] && echo "returned within 4 s"
+  [26] [26] [26]
+  returned within 4 s
   $ kill "$bus"; sleep 1; fusermount3 -uq "$XDG_RUNTIME_DIR/doc"; rm -rf "$XDG_RUNTIME_DIR"

@@ -1,0 +1,33 @@
+#include "file_manager.h"
+
+#include <gio/gio.h>
+
+#include "compose.h"
+#include "session_bus.h"
+
+namespace {
+
+const char kFileManager[] = "org.freedesktop.FileManager1";
+const char kFileManagerPath[] = "/org/freedesktop/FileManager1";
+
+}  // namespace
+
+void ShowInFileManager(char* const files[], unsigned long count) {
+  GDBusConnection* bus = ConnectToSessionBus();
+  if (bus == nullptr) return;
+  GVariantBuilder uris;
+  g_variant_builder_init(&uris, G_VARIANT_TYPE("as"));
+  for (unsigned long i = 0; i < count; ++i) {
+    char* uri = BuildFileUri(files[i]);
+    g_variant_builder_add(&uris, "s", uri);
+    g_free(uri);
+  }
+  // An empty startup id: there is no launch of ours for it to carry on.
+  GVariant* reply = g_dbus_connection_call_sync(
+      bus, kFileManager, kFileManagerPath, kFileManager, "ShowItems",
+      g_variant_new("(ass)", &uris, ""), nullptr, G_DBUS_CALL_FLAGS_NONE,
+      kFileManagerTimeoutMilliseconds, nullptr, nullptr);
+  if (reply != nullptr) g_variant_unref(reply);
+  g_dbus_connection_close_sync(bus, nullptr, nullptr);
+  g_object_unref(bus);
+}
