@@ -12,6 +12,20 @@ const char kFileManagerPath[] = "/org/freedesktop/FileManager1";
 
 }  // namespace
 
+void WakeFileManager() {
+  GDBusConnection* bus = ConnectToSessionBus();
+  if (bus == nullptr) return;
+  GDBusMessage* start = g_dbus_message_new_method_call(
+      "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "StartServiceByName");
+  g_dbus_message_set_body(start, g_variant_new("(su)", kFileManager, 0u));
+  g_dbus_message_set_flags(start, G_DBUS_MESSAGE_FLAGS_NO_REPLY_EXPECTED);
+  g_dbus_connection_send_message(bus, start, G_DBUS_SEND_MESSAGE_FLAGS_NONE, nullptr, nullptr);
+  g_object_unref(start);
+  g_dbus_connection_flush_sync(bus, nullptr, nullptr);
+  g_dbus_connection_close_sync(bus, nullptr, nullptr);
+  g_object_unref(bus);
+}
+
 void ShowInFileManager(char* const files[], unsigned long count) {
   GDBusConnection* bus = ConnectToSessionBus();
   if (bus == nullptr) return;

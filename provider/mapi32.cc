@@ -55,8 +55,10 @@ ULONG StartWithFiles(GAppInfo* client, const MapiMessage* message, const Snapsho
 }
 
 // Hands `message` without its attachments to a client that can take none,
-// sandboxed or not: it is given no file through the portal either.
+// sandboxed or not: it is given no file through the portal either. The file
+// manager that will show them starts meanwhile.
 ULONG StartWithoutFiles(GAppInfo* client, const MapiMessage* message) {
+  WakeFileManager();
   MapiMessage alone = *message;
   alone.nFileCount = 0;
   alone.lpFiles = nullptr;

@@ -1,7 +1,8 @@
 // A stand-in file manager: owns org.freedesktop.FileManager1 on the session
 // bus, which starts it on demand, and appends each call of ShowItems to
-// $FAKE_SHOWN; while $FAKE_SHOWN.hang exists it answers none. It ends with
-// the bus.
+// $FAKE_SHOWN; while $FAKE_SHOWN.hang exists it answers none. It takes its
+// name a second and a half after it starts, as a file manager may on a cold
+// start, and ends with the bus.
 #include <stdio.h>
 
 #include <gio/gio.h>
@@ -16,6 +17,7 @@ static void Call(GDBusConnection*, const char*, const char*, const char*, const 
 }
 
 int main() {
+  g_usleep(1500 * 1000);
   GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
   GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(
       "<node><interface name='org.freedesktop.FileManager1'><method name='ShowItems'><arg type='as'/>"

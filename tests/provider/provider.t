@@ -93,7 +93,9 @@ Checked before opening: missing or empty is 11; a folder, FIFO or device 12, at 
 
 A Flatpak or a snap sees neither the cache nor /tmp: it gets the file where the document
 portal shows it to that app alone, and reads it there (each launcher line, then what it read).
+The private session bus has the real portal, and a stand-in file manager for later.
 
+  $ mkdir -p data/dbus-1/services && printf '[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=%s\n' "$file_manager" >data/dbus-1/services/fm.service
   $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && gdbus call --session -d org.freedesktop.portal.Documents -o /org/freedesktop/portal/documents -m org.freedesktop.portal.Documents.GetMountPoint >/dev/null
   $ mkdir -p snap/bin && cp "$fake_sandbox" bin/flatpak && cp "$fake_sandbox" snap/bin/thunderbird && cp "$fake_client" bin/evolution && flatpak="$PWD/bin/flatpak run --branch=stable --arch=x86_64"
   $ entry org.mozilla.Thunderbird "$flatpak --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird && entry thunderbird_thunderbird "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/thunderbird_thunderbird.desktop $PWD/snap/bin/thunderbird %u" X-SnapInstanceName=thunderbird
@@ -122,11 +124,14 @@ sandboxed client is not started and no snapshot stays: 13.
 A web browser (Debian's Chromium, a Chrome web app, Flathub's Firefox) or aerc cannot take a
 file: it gets the mailto: link alone, through GIO (aerc in a terminal), no file through the
 portal, and 26, never 0; the file manager is asked once to show the snapshot, which stays.
+Here it takes a while to start, as on a cold start, and is started while the browser is.
 
-  $ mkdir -p data/dbus-1/services && printf '[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=%s\n' "$file_manager" >data/dbus-1/services/fm.service && gdbus call --session -d org.freedesktop.FileManager1 -o / -m org.freedesktop.DBus.Peer.Ping >/dev/null
   $ for c in chromium google-chrome firefox aerc; do cp "$fake_client" bin/$c; done && ln -s ../bin/aerc term/ && entry chromium "chromium %U" "Categories=Network;WebBrowser;" && entry aerc "aerc %u" Terminal=true
   $ entry chrome-app "$PWD/bin/google-chrome --profile-directory=Default --app-id=abcdefghijklmnop %U" && entry org.mozilla.firefox "$flatpak --command=firefox --file-forwarding org.mozilla.firefox @@u %u @@" X-Flatpak=org.mozilla.firefox
   $ shown() { sed -E 's/message-[[:alnum:]]{6}/message-*/' shown; cat "$(sed -E "s|.*'file://([^']*)'.*|\1|" shown)"; rm shown; }
+  $ echo figures >report.txt && use chromium && FAKE_CLIENT=run postlark report.txt s b; kill -- -"$(cat client.pid)"; rm client* && shown | paste -sd ' '
+  [26]
+  ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
   $ for app in chromium chrome-app org.mozilla.firefox aerc; do echo figures >report.txt && use $app && FAKE_PATH=$PATH PATH=$([ $app = aerc ] && echo "$PWD/term" || echo "$PATH") postlark report.txt 'Weekly report' b | paste -sd ' ' | tr '\n' ' '; rm report.txt; client | grep -v -e descriptors -e session | paste -sd ' '; shown | paste -sd ' '; done
   [26] chromium subject: [Weekly report] body: [b]
   ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
