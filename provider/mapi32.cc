@@ -80,15 +80,14 @@ ULONG SendMail(const MapiMessage* message, FLAGS flags) {
     bool takes_files = snapshot.count == 0 || MailClientTakesFiles(client);
     result = takes_files ? StartWithFiles(client, message, snapshot)
                          : StartWithoutFiles(client, message);
-    // A client that has the message but not its file: the user is shown the
-    // snapshot, to add by hand, and the caller told that the file is not in
-    // the message. The snapshot stays for the user; a client that never
-    // started will not read it.
     if (result == SUCCESS_SUCCESS && !takes_files) {
+      // The client has the message but not its file: the user is shown the
+      // snapshot, which stays, to add it by hand, and the caller is told.
       ShowInFileManager(snapshot.copies, snapshot.count);
       FreeSnapshot(&snapshot, false);
       result = MAPI_E_NOT_SUPPORTED;
     } else {
+      // A client that never started will not read the snapshot.
       FreeSnapshot(&snapshot, result != SUCCESS_SUCCESS);
     }
   }
