@@ -121,6 +121,7 @@ sandboxed client is not started and no snapshot stays: 13.
   [13]
   [13]
   nothing started
+
 A web browser (Debian's Chromium, a Chrome web app, Flathub's Firefox) or aerc cannot take a
 file: it gets the mailto: link alone, through GIO (aerc in a terminal), no file through the
 portal, and 26, never 0; the file manager is asked once to show the snapshot, which stays.
@@ -141,9 +142,11 @@ Here it takes a while to start, as on a cold start, and is started while the bro
   ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
   [26] in a terminal: aerc aerc subject: [Weekly report] body: [b]
   ShowItems (['file://$WORK/cache/postlark/message-*/report.txt'], '') figures
+  $ ls "$XDG_RUNTIME_DIR/doc/by-app/org.mozilla.firefox" | wc -l
+  0
 
 Where the file manager does not answer within a second, or none is on the bus, or there is
-no bus, nothing is shown, and it is still 26 at once.
+no bus, nothing is shown, and it is still 26, within about a second.
 
   $ echo figures >report.txt && use chromium && touch shown.hang && start=$SECONDS && { postlark report.txt s b; rm shown*; (unset DBUS_SESSION_BUS_ADDRESS; postlark report.txt s b); wrapper="dbus-run-session --config-file=bare.conf --" postlark report.txt s b; } | paste -sd ' '; [ $((SECONDS - start)) -le 4 ] && echo "returned within 4 s"
   [26] [26] [26]
