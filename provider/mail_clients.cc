@@ -106,14 +106,28 @@ bool InList(const char* const list[kMostNames], const char* name) {
   return false;
 }
 
+// The first row whose category `client`'s desktop entry lists, or null.
+const MailClientKind* FindKindByCategory(GAppInfo* client) {
+  char* categories = DesktopEntryString(client, "Categories");
+  char** listed = g_strsplit(categories != nullptr ? categories : "", ";", -1);
+  const MailClientKind* found = nullptr;
+  for (const MailClientKind& kind : kMailClients) {
+    if (kind.category != nullptr && g_strv_contains(listed, kind.category)) {
+      found = &kind;
+      break;
+    }
+  }
+  g_strfreev(listed);
+  g_free(categories);
+  return found;
+}
+
 // The row of `client`, whose desktop entry's command line is `words` (null
 // if it has none): the first that names it, or else the first whose
 // category it has.
 const MailClientKind* FindMailClientKind(GAppInfo* client, char* const words[]) {
   char* flatpak = DesktopEntryString(client, "X-Flatpak");
   char* snap = DesktopEntryString(client, "X-SnapInstanceName");
-  char* categories = DesktopEntryString(client, "Categories");
-  char** category = g_strsplit(categories != nullptr ? categories : "", ";", -1);
   const MailClientKind* found = nullptr;
   for (const MailClientKind& kind : kMailClients) {
     bool named = (flatpak != nullptr && InList(kind.sandboxes, flatpak)) ||
@@ -127,16 +141,9 @@ const MailClientKind* FindMailClientKind(GAppInfo* client, char* const words[]) 
       break;
     }
   }
-  for (const MailClientKind& kind : kMailClients) {
-    if (found == nullptr && kind.category != nullptr &&
-        g_strv_contains(category, kind.category))
-      found = &kind;
-  }
-  g_strfreev(category);
-  g_free(categories);
   g_free(snap);
   g_free(flatpak);
-  return found;
+  return found != nullptr ? found : FindKindByCategory(client);
 }
 
 // Appends to `words` those that hand `message` to a client of `kind`.
