@@ -28,7 +28,14 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   add_custom_target(postlark_documents ALL DEPENDS ${manual} changelog.gz)
 
+  # Commands are lowercase by habit: "postlark" and "man postlark" answer
+  # too, as links beside the program and its manual page.
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/links)
+  file(CREATE_LINK Postlark ${CMAKE_BINARY_DIR}/links/postlark SYMBOLIC)
+  file(CREATE_LINK Postlark.1.gz ${CMAKE_BINARY_DIR}/links/postlark.1.gz SYMBOLIC)
   install(TARGETS Postlark RUNTIME DESTINATION bin)
+  install(FILES ${CMAKE_BINARY_DIR}/links/postlark DESTINATION bin)
+  install(FILES ${CMAKE_BINARY_DIR}/links/postlark.1.gz DESTINATION share/man/man1)
   install(TARGETS mapi32_provider LIBRARY DESTINATION ${POSTLARK_PRIVATE_LIBRARY_DIR})
   install(FILES ${manual} DESTINATION share/man/man1)
   install(FILES README.md packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
