@@ -34,9 +34,3 @@ loader's path.
   GetProcAddress failed (posix)
   mapi: released (posix)
   [255] (posix)
-
-A run that leaves no status, as where Windows cannot start the program,
-says so in one line and fails the transcript that did not expect it.
-
-  $ program_path='missing\Postlark.exe' postlark report.txt s b (windows)
-  the program did not run: no status (windows)

@@ -1,8 +1,7 @@
 The installed tree: the program in bin/, its mail library in a private
 folder, where the program finds it from any working directory (here it
-finds no mail client: 26), never one in the working directory. The
-lowercase name runs the same program and finds the same manual page, even
-for a man that matches case.
+finds no mail client: 26), never one in the working directory; postlark
+is the same program and manual page.
 
   $ cmake --install "$build" --prefix "$PWD/prefix" >/dev/null && (cd prefix && find . -type f -printf '%p\n' -o -type l -printf '%p -> %l\n' | sort | paste -sd ' ')
   ./bin/Postlark ./bin/postlark -> Postlark ./lib/postlark/libmapi32.so ./share/doc/postlark/README.md ./share/doc/postlark/changelog.gz ./share/doc/postlark/copyright ./share/man/man1/Postlark.1.gz ./share/man/man1/postlark.1.gz -> Postlark.1.gz
@@ -17,9 +16,8 @@ a manual page that renders cleanly, and nothing for lintian to report.
 
   $ cpack --config "$build/CPackConfig.cmake" -G DEB -B deb >/dev/null && dpkg-deb --field deb/*.deb Depends | grep -o 'libglib2.0-0'
   libglib2.0-0
-  $ dpkg-deb -c deb/*.deb | grep -o '/usr/.*/postlark.* -> .*'
-  /usr/bin/postlark -> Postlark
-  /usr/share/man/man1/postlark.1.gz -> Postlark.1.gz
+  $ dpkg-deb -c deb/*.deb | grep -o '/usr/.*/postlark.* -> .*' | paste -sd ' '
+  /usr/bin/postlark -> Postlark /usr/share/man/man1/postlark.1.gz -> Postlark.1.gz
   $ dpkg-deb -x deb/*.deb root && for f in $(find root -type f | sort); do [ "$(head -c 4 "$f" | tail -c 3)" != ELF ] || echo "${f#root}: $(readelf -S "$f" | grep -cE '\.symtab|\.debug') symbol sections"; done
   /usr/bin/Postlark: 0 symbol sections
   /usr/lib/postlark/libmapi32.so: 0 symbol sections
