@@ -5,9 +5,8 @@ is the same program and manual page.
 
   $ cmake --install "$build" --prefix "$PWD/prefix" >/dev/null && (cd prefix && find . -type f -printf '%p\n' -o -type l -printf '%p -> %l\n' | sort | paste -sd ' ')
   ./bin/Postlark ./bin/postlark -> Postlark ./lib/postlark/libmapi32.so ./share/doc/postlark/README.md ./share/doc/postlark/changelog.gz ./share/doc/postlark/copyright ./share/man/man1/Postlark.1.gz ./share/man/man1/postlark.1.gz -> Postlark.1.gz
-  $ prefix/bin/postlark | head -n 1 && MANPATH=$PWD/prefix/share/man man -w --match-case postlark
-  Postlark.exe utility - mail one file from the command line
-  $WORK/prefix/share/man/man1/Postlark.1.gz
+  $ (prefix/bin/postlark | head -n 1; MANPATH=$PWD/prefix/share/man man -w --match-case postlark) | paste -sd ' '
+  Postlark.exe utility - mail one file from the command line $WORK/prefix/share/man/man1/Postlark.1.gz
   $ cp "$standin" . && echo figures >report.txt && LD_DEBUG= XDG_DATA_HOME=/none XDG_DATA_DIRS=/none XDG_CONFIG_HOME=/none XDG_CONFIG_DIRS=/none program_path=prefix/bin/Postlark postlark report.txt s b
   [26]
 
@@ -16,8 +15,6 @@ a manual page that renders cleanly, and nothing for lintian to report.
 
   $ cpack --config "$build/CPackConfig.cmake" -G DEB -B deb >/dev/null && dpkg-deb --field deb/*.deb Depends | grep -o 'libglib2.0-0'
   libglib2.0-0
-  $ dpkg-deb -c deb/*.deb | grep -o '/usr/.*/postlark.* -> .*' | paste -sd ' '
-  /usr/bin/postlark -> Postlark /usr/share/man/man1/postlark.1.gz -> Postlark.1.gz
   $ dpkg-deb -x deb/*.deb root && for f in $(find root -type f | sort); do [ "$(head -c 4 "$f" | tail -c 3)" != ELF ] || echo "${f#root}: $(readelf -S "$f" | grep -cE '\.symtab|\.debug') symbol sections"; done
   /usr/bin/Postlark: 0 symbol sections
   /usr/lib/postlark/libmapi32.so: 0 symbol sections
