@@ -29,7 +29,6 @@ postlark() {
     # The C runtime splits the command line as a user's; Wine's status has 8 bits.
     POSTLARK_RUN_PROGRAM="${program//\//\\}" POSTLARK_RUN_STATUS=status \
       "$wine" "$runner" "$@" 2>>stderr | LC_ALL=C sed -e 's/\r$//;t' -e 's/$/ (no CR)/'
-    # A run that left no status did not run, or not to its end: say so.
     status=$(tr -d '\r\n' 2>/dev/null <status)
     if [[ $status =~ ^[0-9]+$ ]]; then status=$((status << 32 >> 32))
     else echo "the program did not run: no status"; status=0; fi
