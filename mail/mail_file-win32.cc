@@ -1,11 +1,14 @@
 // MailFile for the command line's UTF-16 texts: the attachment's full path,
-// and the choice between MAPISendMail and MAPISendMailW.
+// and the choice of road: MAPISendMail, MAPISendMailW, or a mailto: link
+// where no mail program takes Simple MAPI.
 #include "mail_file.h"
 
 #include <stdio.h>
 #include <string.h>
 #include <wchar.h>
 
+#include "mail_link.h"
+#include "mail_program.h"
 #include "mail_request.h"
 #include "system_library.h"
 
@@ -110,6 +113,9 @@ int32_t MailFile(const wchar_t* path, const wchar_t* subject, const wchar_t* bod
     if (wcslen(texts[i]) >= MailTextCapacity)  // too long for either road
       return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + i));
   }
+  // The system's MAPI32.DLL would only show an error: it has no program to
+  // hand the call to.
+  if (!MailProgramRegistered()) return MailByLink(path, subject, body);
   char narrow[3][kNarrowCapacity];
   int refused = -1;
   bool refused_exact = true;

@@ -30,7 +30,8 @@ int32_t MailFile(const char* path, const char* subject, const char* body);
 /// MAPISendMailW, nothing is sent, a line names the first text the narrow
 /// road cannot take, and the status is MAPI_E_UNICODE_NOT_SUPPORTED (or
 /// MAPI_E_TEXT_TOO_LARGE where it is only too long). No look-alike is ever
-/// handed on.
+/// handed on. Where the registry names no mail program that takes Simple
+/// MAPI, the message opens through a mailto: link instead (MailByLink).
 int32_t MailFile(const CommandLineChar* path, const CommandLineChar* subject,
                  const CommandLineChar* body);
 
