@@ -9,6 +9,10 @@
 # 32 bits on Windows, 8 natively. `library [FILE]` makes FILE the mail library
 # where the program looks (beside it; in $system_dir under Wine); without FILE
 # there is none (under Wine, Wine's own placeholder, as each file starts).
+# Under Wine, `mail_programs [LINE...]` sets the registry's mail programs:
+# Wine's own without a default, no administrator's mapping, the stand-in
+# $handler for mailto: links, then LINEs of a .reg file. `handled` prints what that handler was started with, once
+# it has written it. Each file starts with Wine's own mail program again.
 set -uo pipefail
 wine= wrapper= files=()
 for argument; do
@@ -24,7 +28,7 @@ postlark() {
   local child_path=$PATH PATH=$PATH:/usr/bin:/bin status
   local program=${program_path:-app/$(basename "$program")}
   rm -f record loader.* status
-  export POSTLARK_RECORD=record POSTLARK_RESULT=${result:-0}
+  export POSTLARK_RECORD=record POSTLARK_RESULT=${result:-0} POSTLARK_LINK_RECORD="Z:${PWD//\//\\}\\link"
   if [ -n "$wine" ]; then
     # The C runtime splits the command line as a user's; Wine's status has 8 bits.
     POSTLARK_RUN_PROGRAM="${program//\//\\}" POSTLARK_RUN_STATUS=status \
@@ -52,6 +56,26 @@ library() {
   elif [ -n "$wine" ] && [ -e "$placeholder" ]; then cp "$placeholder" "$target"
   else rm -f "$target"; fi
 }
+mail_programs() {
+  local IFS=$'\n' state=(
+    '[-HKEY_CURRENT_USER\Software\Clients\Mail]'
+    '[-HKEY_LOCAL_MACHINE\Software\Clients\Mail]'
+    '[-HKEY_LOCAL_MACHINE\Software\Microsoft\Windows Messaging Subsystem\MSMapiApps]'
+    '[HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client]'
+    '"DLLPath"="C:\\windows\\system32\\winemapi.dll"'
+    '[HKEY_LOCAL_MACHINE\Software\Classes\mailto\shell\open\command]'
+    "@=\"\\\"Z:${handler//\//\\\\}\\\" \\\"%1\\\"\"" "$@")
+  printf 'REGEDIT4\n%s\n' "${state[*]}" >state.reg
+  # Wine's own reg writes the registry view that the program reads. Wine's
+  # services would keep open a terminal or pipe handed to them.
+  "$wine" reg import state.reg </dev/null >/dev/null 2>&1
+}
+
+handled() {
+  local i
+  for i in {1..100}; do [ -s link ] && break; sleep 0.1; done
+  sed 's/^"[^"]*" /handler: /' link 2>/dev/null && rm link
+}
 placeholder=${work:?}/mapi32-placeholder.dll
 mkdir -p "$work" || exit 2
 if [ -n "$wine" ] && [ ! -e "$placeholder" ] && grep -q 'Wine builtin DLL' "$system_dir/mapi32.dll" 2>/dev/null; then
@@ -78,6 +102,7 @@ for file in "${files[@]}"; do
         *) printf '%s\n' "$line" ;;
       esac
     done 3<"$dir.expected"
+    [ ! -e state.reg ] || mail_programs '[HKEY_LOCAL_MACHINE\Software\Clients\Mail]' '@="Native Mail Client"'
   ) >"$dir.actual"
   if ! diff -u "$dir.expected" "$dir.actual"; then
     echo "FAIL $file"; tail -n 20 "$dir/stderr" 2>/dev/null
