@@ -23,7 +23,8 @@ bool NamesLibrary(HKEY client) {
     return false;
   // A bare name loads from the system's search path; MAPI32.DLL is the
   // stub itself, which skips it.
-  if (wcspbrk(path, L"\\/:") == nullptr) return *path != L'\0' && _wcsicmp(path, L"mapi32.dll") != 0;
+  if (wcspbrk(path, L"\\/:") == nullptr)
+    return *path != L'\0' && _wcsicmp(path, L"mapi32.dll") != 0;
   // A path left behind by an uninstalled program names nothing.
   DWORD attributes = GetFileAttributesW(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
