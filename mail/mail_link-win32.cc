@@ -74,6 +74,6 @@ int32_t MailByLink(const wchar_t* full_path, const wchar_t* subject, const wchar
   BuildMailLink(subject, body, link);
   // Where nothing takes the link, nothing is shown either: the user would
   // not know what the file was shown for.
-  if (OpenLink(link)) ShowFileInFolder(full_path);
+  OpenLinkShowingFile(link, full_path);
   return MAPI_E_NOT_SUPPORTED;
 }

@@ -21,81 +21,54 @@ typedef HRESULT(WINAPI* SHOpenFolderAndSelectItemsFunction)(PCIDLIST_ABSOLUTE fo
                                                             PCUITEMID_CHILD_ARRAY items,
                                                             DWORD flags);
 
-// The shell, with COM initialised for this thread, as the shell asks of its
-// callers, for the length of one call.
-struct ShellSession {
-  HMODULE ole32;
-  HMODULE shell32;
-  CoUninitializeFunction co_uninitialize;
-  CoTaskMemFreeFunction co_task_mem_free;
-  bool initialized;
-};
-
-FARPROC Entry(HMODULE library, const char* name) {
-  return library == nullptr ? nullptr : GetProcAddress(library, name);
-}
-
 template <typename Function>
 Function EntryAs(HMODULE library, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(Entry(library, name)));
+  FARPROC entry = library == nullptr ? nullptr : GetProcAddress(library, name);
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(entry));
 }
 
-void ReleaseShell(ShellSession* shell) {
-  if (shell->initialized) shell->co_uninitialize();
-  if (shell->shell32 != nullptr) FreeLibrary(shell->shell32);
-  if (shell->ole32 != nullptr) FreeLibrary(shell->ole32);
-}
-
-// False, with all released, where a library or an entry is missing or COM
-// cannot be initialised.
-bool LoadShell(ShellSession* shell) {
-  *shell = {};
-  shell->ole32 = LoadSystemLibrary("ole32.dll");
-  shell->shell32 = LoadSystemLibrary("shell32.dll");
-  auto initialize = EntryAs<CoInitializeExFunction>(shell->ole32, "CoInitializeEx");
-  shell->co_uninitialize = EntryAs<CoUninitializeFunction>(shell->ole32, "CoUninitialize");
-  shell->co_task_mem_free = EntryAs<CoTaskMemFreeFunction>(shell->ole32, "CoTaskMemFree");
-  // S_FALSE too: COM was already initialised on this thread, and the count
-  // goes up all the same.
-  shell->initialized = shell->shell32 != nullptr && initialize != nullptr &&
-                       shell->co_uninitialize != nullptr && shell->co_task_mem_free != nullptr &&
-                       SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED |
-                                                         COINIT_DISABLE_OLE1DDE));
-  if (!shell->initialized) ReleaseShell(shell);
-  return shell->initialized;
+// Asks Explorer to show the file: an item alone, with no children, makes it
+// open the item's folder with the item selected.
+void ShowFile(HMODULE shell32, CoTaskMemFreeFunction co_task_mem_free,
+              const wchar_t* full_path) {
+  auto parse = EntryAs<SHParseDisplayNameFunction>(shell32, "SHParseDisplayName");
+  auto show = EntryAs<SHOpenFolderAndSelectItemsFunction>(shell32, "SHOpenFolderAndSelectItems");
+  PIDLIST_ABSOLUTE item = nullptr;
+  if (parse != nullptr && show != nullptr &&
+      SUCCEEDED(parse(full_path, nullptr, &item, 0, nullptr))) {
+    show(item, 0, nullptr, 0);
+    co_task_mem_free(item);
+  }
 }
 
 }  // namespace
 
-bool OpenLink(const wchar_t* link) {
-  ShellSession shell;
-  if (!LoadShell(&shell)) return false;
-  auto execute = EntryAs<ShellExecuteExWFunction>(shell.shell32, "ShellExecuteExW");
-  SHELLEXECUTEINFOW info = {};
-  info.cbSize = sizeof info;
-  // No dialog where no program takes the link, and the program started
-  // before this returns: the process ends soon after.
-  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-  info.lpVerb = L"open";
-  info.lpFile = link;
-  info.nShow = SW_SHOWNORMAL;
-  bool opened = execute != nullptr && execute(&info);
-  ReleaseShell(&shell);
-  return opened;
-}
-
-void ShowFileInFolder(const wchar_t* full_path) {
-  ShellSession shell;
-  if (!LoadShell(&shell)) return;
-  auto parse = EntryAs<SHParseDisplayNameFunction>(shell.shell32, "SHParseDisplayName");
-  auto show = EntryAs<SHOpenFolderAndSelectItemsFunction>(shell.shell32,
-                                                         "SHOpenFolderAndSelectItems");
-  PIDLIST_ABSOLUTE item = nullptr;
-  if (parse != nullptr && show != nullptr &&
-      SUCCEEDED(parse(full_path, nullptr, &item, 0, nullptr))) {
-    // The item alone names the file: Explorer opens its folder, selected.
-    show(item, 0, nullptr, 0);
-    shell.co_task_mem_free(item);
+bool OpenLinkShowingFile(const wchar_t* link, const wchar_t* full_path) {
+  HMODULE ole32 = LoadSystemLibrary("ole32.dll");
+  HMODULE shell32 = LoadSystemLibrary("shell32.dll");
+  auto initialize = EntryAs<CoInitializeExFunction>(ole32, "CoInitializeEx");
+  auto uninitialize = EntryAs<CoUninitializeFunction>(ole32, "CoUninitialize");
+  auto co_task_mem_free = EntryAs<CoTaskMemFreeFunction>(ole32, "CoTaskMemFree");
+  auto execute = EntryAs<ShellExecuteExWFunction>(shell32, "ShellExecuteExW");
+  bool opened = false;
+  // COM for this thread, as the shell asks of its callers. S_FALSE too: it
+  // was initialised already, and the count goes up all the same.
+  if (initialize != nullptr && uninitialize != nullptr && co_task_mem_free != nullptr &&
+      execute != nullptr &&
+      SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof info;
+    // No dialog where no program takes the link, and the program started
+    // before this returns: the process ends soon after.
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.lpVerb = L"open";
+    info.lpFile = link;
+    info.nShow = SW_SHOWNORMAL;
+    opened = execute(&info) != FALSE;
+    if (opened) ShowFile(shell32, co_task_mem_free, full_path);
+    uninitialize();
   }
-  ReleaseShell(&shell);
+  if (shell32 != nullptr) FreeLibrary(shell32);
+  if (ole32 != nullptr) FreeLibrary(ole32);
+  return opened;
 }

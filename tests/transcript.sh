@@ -11,8 +11,9 @@
 # there is none (under Wine, Wine's own placeholder, as each file starts).
 # Under Wine, `mail_programs [LINE...]` sets the registry's mail programs:
 # Wine's own without a default, no administrator's mapping, the stand-in
-# $handler for mailto: links, then LINEs of a .reg file. `handled` prints what that handler was started with, once
-# it has written it. Each file starts with Wine's own mail program again.
+# $handler for mailto: links, then LINEs of a .reg file. `handled` prints
+# what that handler was started with, once it has written it. Each file
+# starts with Wine's own mail program again.
 set -uo pipefail
 wine= wrapper= files=()
 for argument; do
