@@ -9,11 +9,10 @@
 # 32 bits on Windows, 8 natively. `library [FILE]` makes FILE the mail library
 # where the program looks (beside it; in $system_dir under Wine); without FILE
 # there is none (under Wine, Wine's own placeholder, as each file starts).
-# Under Wine, `mail_programs [LINE...]` sets the registry's mail programs:
-# Wine's own without a default, no administrator's mapping, the stand-in
-# $handler for mailto: links, then LINEs of a .reg file. `handled` prints
-# what that handler was started with, once it has written it. Each file
-# starts with Wine's own mail program again.
+# Under Wine, `mail_programs [LINE...]` sets Wine's own mail program with no
+# default, no administrator's mapping, the stand-in $handler for mailto:,
+# then LINEs of a .reg file; `handled` prints what $handler was started
+# with. Each file starts with Wine's own mail program as the default again.
 set -uo pipefail
 wine= wrapper= files=()
 for argument; do
