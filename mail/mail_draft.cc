@@ -1,0 +1,211 @@
+#include "mail_draft.h"
+
+#include <string.h>
+
+namespace {
+
+// Quoted-printable writes "=" only before two hexadecimal digits or a line
+// break, and base64 has no "_": so no line of either part can begin with
+// this boundary, whatever the body and the file hold.
+const char kBoundary[] = "=_Postlark_draft";
+const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+const char kHex[] = "0123456789ABCDEF";
+
+// UTF-8 bytes in one encoded-word: 52 characters of base64 and the 12 of
+// "=?utf-8?B?" and "?=", behind "Subject: " or ` filename="`, keep to 78.
+const size_t kWordBytes = 39;
+// Characters of one piece of an RFC 2231 value, so that
+// ` filename*99*=utf-8''` before it and ";" after it keep to 78.
+const size_t kPieceChars = 54;
+// Bytes of the file in one line of base64: 76 characters.
+const size_t kLineBytes = 57;
+
+// Writes the base64 of `size` bytes into `text`; returns its length.
+size_t EncodeBase64(const unsigned char* data, size_t size, char* text) {
+  size_t length = 0;
+  for (size_t i = 0; i < size; i += 3) {
+    size_t left = size - i;
+    unsigned long group = static_cast<unsigned long>(data[i]) << 16 |
+                          (left > 1 ? static_cast<unsigned long>(data[i + 1]) << 8 : 0) |
+                          (left > 2 ? data[i + 2] : 0);
+    text[length++] = kBase64[group >> 18 & 63];
+    text[length++] = kBase64[group >> 12 & 63];
+    text[length++] = left > 1 ? kBase64[group >> 6 & 63] : '=';
+    text[length++] = left > 2 ? kBase64[group & 63] : '=';
+  }
+  return length;
+}
+
+const unsigned char* Bytes(const char* text) { return reinterpret_cast<const unsigned char*>(text); }
+
+// The bytes of the UTF-8 character at `c`: its lead and what continues it.
+size_t CharacterBytes(const char* c) {
+  size_t bytes = 1;
+  while (bytes < 4 && (Bytes(c)[bytes] & 0xC0) == 0x80) ++bytes;
+  return bytes;
+}
+
+bool IsBlank(const char* text) { return text[strspn(text, " \t\r\n")] == '\0'; }
+
+// Whether `text` can stand in a header as it is, within `room` characters:
+// printable ASCII, none of `excluded`, no blank at either end (a reader
+// may drop it), and nothing a reader would take for an encoded-word.
+bool IsPlain(const char* text, size_t room, const char* excluded) {
+  size_t length = strlen(text);
+  if (length == 0 || length > room || text[0] == ' ' || text[length - 1] == ' ' ||
+      strstr(text, "=?") != nullptr)
+    return false;
+  for (const unsigned char* c = Bytes(text); *c != '\0'; ++c) {
+    if (*c < 0x20 || *c > 0x7E || strchr(excluded, *c) != nullptr) return false;
+  }
+  return true;
+}
+
+// Writes `text` as RFC 2047 encoded-words, each of whole characters, one a
+// line: a reader joins adjacent words without the folding between them.
+void WriteEncodedWords(FILE* out, const char* text) {
+  char encoded[4 * kWordBytes / 3];
+  for (bool first = true; *text != '\0'; first = false) {
+    size_t length = 0;
+    while (text[length] != '\0' && length + CharacterBytes(text + length) <= kWordBytes)
+      length += CharacterBytes(text + length);
+    if (length == 0) length = CharacterBytes(text);  // not UTF-8: still whole bytes
+    size_t chars = EncodeBase64(Bytes(text), length, encoded);
+    fprintf(out, "%s=?utf-8?B?%.*s?=", first ? "" : "\r\n ", static_cast<int>(chars), encoded);
+    text += length;
+  }
+}
+
+// Writes `parameter="name"` on a line of its own: the name as it is where
+// it is plain, otherwise as encoded-words, as Outlook writes it.
+void WriteQuotedName(FILE* out, const char* parameter, const char* name) {
+  fprintf(out, "\r\n %s=\"", parameter);
+  if (IsPlain(name, 78 - strlen(parameter) - 5, "\"\\"))
+    fputs(name, out);
+  else
+    WriteEncodedWords(out, name);
+  fputc('"', out);
+}
+
+// RFC 2231's characters that stand for themselves in a value.
+bool IsAttributeChar(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         (c != '\0' && strchr("!#$&+-.^_`|~", c) != nullptr);
+}
+
+size_t EncodedLength(const char* c, size_t bytes) {
+  size_t length = 0;
+  for (size_t i = 0; i < bytes; ++i) length += IsAttributeChar(Bytes(c)[i]) ? 1u : 3u;
+  return length;
+}
+
+// Writes `filename*=utf-8''…`, percent-encoded, in numbered pieces of whole
+// characters, a line each, where it is too long for one line.
+void WriteExtendedName(FILE* out, const char* name) {
+  bool continued = EncodedLength(name, strlen(name)) > kPieceChars;
+  fputs(continued ? "\r\n filename*0*=utf-8''" : "\r\n filename*=utf-8''", out);
+  size_t piece = 0;
+  for (int index = 1; *name != '\0'; name += CharacterBytes(name)) {
+    size_t bytes = CharacterBytes(name);
+    if (piece > 0 && piece + EncodedLength(name, bytes) > kPieceChars) {
+      fprintf(out, ";\r\n filename*%d*=", index++);
+      piece = 0;
+    }
+    for (size_t i = 0; i < bytes; ++i) {
+      unsigned char c = Bytes(name)[i];
+      if (IsAttributeChar(c))
+        fputc(c, out);
+      else
+        fprintf(out, "%%%c%c", kHex[c >> 4], kHex[c & 15]);
+    }
+    piece += EncodedLength(name, bytes);
+  }
+}
+
+// Writes `body` in quoted-printable, each line break as CR LF, in lines of
+// at most 76 characters.
+void WriteQuotedPrintable(FILE* out, const char* body) {
+  size_t column = 0;
+  for (const unsigned char* c = Bytes(body); *c != '\0'; ++c) {
+    if (*c == '\r' || *c == '\n') {
+      if (*c == '\r' && c[1] == '\n') ++c;
+      fputs("\r\n", out);
+      column = 0;
+      continue;
+    }
+    bool line_end = c[1] == '\0' || c[1] == '\r' || c[1] == '\n';
+    size_t width = 0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      // A blank before a line break would be dropped; a line of "." alone
+      // ends a message in SMTP, and "From " begins one in an mbox file.
+      bool literal = ((*c > ' ' && *c <= '~' && *c != '=') ||
+                      ((*c == ' ' || *c == '\t') && !line_end)) &&
+                     !(column == 0 && (*c == '.' || strncmp(reinterpret_cast<const char*>(c),
+                                                            "From ", 5) == 0));
+      width = literal ? 1 : 3;
+      // Where the line goes on, one place stays free for a soft break.
+      if (column + width <= (line_end ? 76u : 75u)) {
+        if (literal)
+          fputc(*c, out);
+        else
+          fprintf(out, "=%c%c", kHex[*c >> 4], kHex[*c & 15]);
+        break;
+      }
+      fputs("=\r\n", out);
+      column = 0;
+    }
+    column += width;
+  }
+}
+
+// Writes all of `in` in base64, in lines of 76 characters and CR LF.
+bool WriteBase64File(FILE* out, FILE* in) {
+  const size_t kLines = 1024;
+  unsigned char block[kLineBytes * kLines];
+  char text[(kLineBytes / 3 * 4 + 2) * kLines];
+  for (;;) {
+    size_t read = fread(block, 1, sizeof block, in);
+    size_t length = 0;
+    for (size_t i = 0; i < read; i += kLineBytes) {
+      length += EncodeBase64(block + i, read - i < kLineBytes ? read - i : kLineBytes, text + length);
+      text[length++] = '\r';
+      text[length++] = '\n';
+    }
+    if (fwrite(text, 1, length, out) != length) return false;
+    if (read < sizeof block) return ferror(in) == 0;
+  }
+}
+
+}  // namespace
+
+bool WriteDraft(FILE* out, const char* subject, const char* body, const char* file_name,
+                FILE* attachment) {
+  fputs("MIME-Version: 1.0\r\nX-Unsent: 1\r\n", out);
+  if (!IsBlank(subject)) {
+    fputs("Subject: ", out);
+    if (IsPlain(subject, 78 - 9, ""))
+      fputs(subject, out);
+    else
+      WriteEncodedWords(out, subject);
+    fputs("\r\n", out);
+  }
+  fprintf(out, "Content-Type: multipart/mixed; boundary=\"%s\"\r\n\r\n", kBoundary);
+  fprintf(out,
+          "--%s\r\nContent-Type: text/plain; charset=utf-8\r\n"
+          "Content-Transfer-Encoding: quoted-printable\r\n\r\n",
+          kBoundary);
+  WriteQuotedPrintable(out, body);
+  // Both forms of the name: RFC 2231's, and the encoded-words that Outlook
+  // writes and older readers know.
+  fprintf(out, "\r\n--%s\r\nContent-Type: application/octet-stream;", kBoundary);
+  WriteQuotedName(out, "name", file_name);
+  fputs("\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;", out);
+  WriteQuotedName(out, "filename", file_name);
+  fputc(';', out);
+  WriteExtendedName(out, file_name);
+  // The blank line's CR LF, or the last line's, is the boundary's own.
+  fputs("\r\n\r\n", out);
+  bool read = WriteBase64File(out, attachment);
+  fprintf(out, "--%s--\r\n", kBoundary);
+  return read && fflush(out) == 0 && ferror(out) == 0;
+}
