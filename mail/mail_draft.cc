@@ -7,7 +7,7 @@ namespace {
 // Quoted-printable writes "=" only before two hexadecimal digits or a line
 // break, and base64 has no "_": so no line of either part can begin with
 // this boundary, whatever the body and the file hold.
-const char kBoundary[] = "=_Postlark_draft";
+#define BOUNDARY "=_Postlark_draft"
 const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 const char kHex[] = "0123456789ABCDEF";
 
@@ -34,6 +34,12 @@ size_t EncodeBase64(const unsigned char* data, size_t size, char* text) {
     text[length++] = left > 2 ? kBase64[group & 63] : '=';
   }
   return length;
+}
+
+// Writes `escape` and the byte in two hexadecimal digits.
+void WriteHex(FILE* out, char escape, unsigned char byte) {
+  const char text[] = {escape, kHex[byte >> 4], kHex[byte & 15]};
+  fwrite(text, 1, sizeof text, out);
 }
 
 const unsigned char* Bytes(const char* text) { return reinterpret_cast<const unsigned char*>(text); }
@@ -71,7 +77,9 @@ void WriteEncodedWords(FILE* out, const char* text) {
       length += CharacterBytes(text + length);
     if (length == 0) length = CharacterBytes(text);  // not UTF-8: still whole bytes
     size_t chars = EncodeBase64(Bytes(text), length, encoded);
-    fprintf(out, "%s=?utf-8?B?%.*s?=", first ? "" : "\r\n ", static_cast<int>(chars), encoded);
+    fputs(first ? "=?utf-8?B?" : "\r\n =?utf-8?B?", out);
+    fwrite(encoded, 1, chars, out);
+    fputs("?=", out);
     text += length;
   }
 }
@@ -79,7 +87,9 @@ void WriteEncodedWords(FILE* out, const char* text) {
 // Writes `parameter="name"` on a line of its own: the name as it is where
 // it is plain, otherwise as encoded-words, as Outlook writes it.
 void WriteQuotedName(FILE* out, const char* parameter, const char* name) {
-  fprintf(out, "\r\n %s=\"", parameter);
+  fputs("\r\n ", out);
+  fputs(parameter, out);
+  fputs("=\"", out);
   if (IsPlain(name, 78 - strlen(parameter) - 5, "\"\\"))
     fputs(name, out);
   else
@@ -105,10 +115,16 @@ void WriteExtendedName(FILE* out, const char* name) {
   bool continued = EncodedLength(name, strlen(name)) > kPieceChars;
   fputs(continued ? "\r\n filename*0*=utf-8''" : "\r\n filename*=utf-8''", out);
   size_t piece = 0;
-  for (int index = 1; *name != '\0'; name += CharacterBytes(name)) {
+  for (unsigned index = 1; *name != '\0'; name += CharacterBytes(name)) {
     size_t bytes = CharacterBytes(name);
     if (piece > 0 && piece + EncodedLength(name, bytes) > kPieceChars) {
-      fprintf(out, ";\r\n filename*%d*=", index++);
+      fputs(";\r\n filename*", out);
+      char digits[12];
+      size_t count = 0;
+      for (unsigned value = index++; count == 0 || value > 0; value /= 10)
+        digits[count++] = static_cast<char>('0' + value % 10);
+      while (count > 0) fputc(digits[--count], out);
+      fputs("*=", out);
       piece = 0;
     }
     for (size_t i = 0; i < bytes; ++i) {
@@ -116,14 +132,24 @@ void WriteExtendedName(FILE* out, const char* name) {
       if (IsAttributeChar(c))
         fputc(c, out);
       else
-        fprintf(out, "%%%c%c", kHex[c >> 4], kHex[c & 15]);
+        WriteHex(out, '%', c);
     }
     piece += EncodedLength(name, bytes);
   }
 }
 
+// Whether the byte at `c` stands for itself in quoted-printable at
+// `column`. A blank before a line break would be dropped; a line of "."
+// alone ends a message in SMTP, and "From " begins one in an mbox file.
+bool IsLiteral(const unsigned char* c, size_t column) {
+  if (column == 0 && (*c == '.' || strncmp(reinterpret_cast<const char*>(c), "From ", 5) == 0))
+    return false;
+  if (*c == ' ' || *c == '\t') return c[1] != '\0' && c[1] != '\r' && c[1] != '\n';
+  return *c > ' ' && *c <= '~' && *c != '=';
+}
+
 // Writes `body` in quoted-printable, each line break as CR LF, in lines of
-// at most 76 characters.
+// at most 76 characters, a soft break's "=" included.
 void WriteQuotedPrintable(FILE* out, const char* body) {
   size_t column = 0;
   for (const unsigned char* c = Bytes(body); *c != '\0'; ++c) {
@@ -133,28 +159,17 @@ void WriteQuotedPrintable(FILE* out, const char* body) {
       column = 0;
       continue;
     }
-    bool line_end = c[1] == '\0' || c[1] == '\r' || c[1] == '\n';
-    size_t width = 0;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-      // A blank before a line break would be dropped; a line of "." alone
-      // ends a message in SMTP, and "From " begins one in an mbox file.
-      bool literal = ((*c > ' ' && *c <= '~' && *c != '=') ||
-                      ((*c == ' ' || *c == '\t') && !line_end)) &&
-                     !(column == 0 && (*c == '.' || strncmp(reinterpret_cast<const char*>(c),
-                                                            "From ", 5) == 0));
-      width = literal ? 1 : 3;
-      // Where the line goes on, one place stays free for a soft break.
-      if (column + width <= (line_end ? 76u : 75u)) {
-        if (literal)
-          fputc(*c, out);
-        else
-          fprintf(out, "=%c%c", kHex[*c >> 4], kHex[*c & 15]);
-        break;
-      }
+    bool literal = IsLiteral(c, column);
+    if (column + (literal ? 1 : 3) > 75) {
       fputs("=\r\n", out);
       column = 0;
+      literal = IsLiteral(c, column);
     }
-    column += width;
+    if (literal)
+      fputc(*c, out);
+    else
+      WriteHex(out, '=', *c);
+    column += literal ? 1 : 3;
   }
 }
 
@@ -189,15 +204,13 @@ bool WriteDraft(FILE* out, const char* subject, const char* body, const char* fi
       WriteEncodedWords(out, subject);
     fputs("\r\n", out);
   }
-  fprintf(out, "Content-Type: multipart/mixed; boundary=\"%s\"\r\n\r\n", kBoundary);
-  fprintf(out,
-          "--%s\r\nContent-Type: text/plain; charset=utf-8\r\n"
-          "Content-Transfer-Encoding: quoted-printable\r\n\r\n",
-          kBoundary);
+  fputs("Content-Type: multipart/mixed; boundary=\"" BOUNDARY "\"\r\n\r\n"
+        "--" BOUNDARY "\r\nContent-Type: text/plain; charset=utf-8\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n\r\n", out);
   WriteQuotedPrintable(out, body);
   // Both forms of the name: RFC 2231's, and the encoded-words that Outlook
   // writes and older readers know.
-  fprintf(out, "\r\n--%s\r\nContent-Type: application/octet-stream;", kBoundary);
+  fputs("\r\n--" BOUNDARY "\r\nContent-Type: application/octet-stream;", out);
   WriteQuotedName(out, "name", file_name);
   fputs("\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;", out);
   WriteQuotedName(out, "filename", file_name);
@@ -206,6 +219,6 @@ bool WriteDraft(FILE* out, const char* subject, const char* body, const char* fi
   // The blank line's CR LF, or the last line's, is the boundary's own.
   fputs("\r\n\r\n", out);
   bool read = WriteBase64File(out, attachment);
-  fprintf(out, "--%s--\r\n", kBoundary);
+  fputs("--" BOUNDARY "--\r\n", out);
   return read && fflush(out) == 0 && ferror(out) == 0;
 }
