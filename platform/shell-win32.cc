@@ -1,5 +1,6 @@
 #include "shell.h"
 
+#include "com.h"
 #include "simple_mapi.h"
 #include "system_library.h"
 
@@ -10,9 +11,6 @@
 // when a link is opened: imported, they would load with every run.
 namespace {
 
-typedef HRESULT(WINAPI* CoInitializeExFunction)(LPVOID reserved, DWORD flags);
-typedef void(WINAPI* CoUninitializeFunction)(void);
-typedef void(WINAPI* CoTaskMemFreeFunction)(LPVOID memory);
 typedef BOOL(WINAPI* ShellExecuteExWFunction)(SHELLEXECUTEINFOW* info);
 typedef HRESULT(WINAPI* SHParseDisplayNameFunction)(PCWSTR name, IBindCtx* context,
                                                     PIDLIST_ABSOLUTE* item, SFGAOF wanted,
@@ -20,12 +18,6 @@ typedef HRESULT(WINAPI* SHParseDisplayNameFunction)(PCWSTR name, IBindCtx* conte
 typedef HRESULT(WINAPI* SHOpenFolderAndSelectItemsFunction)(PCIDLIST_ABSOLUTE folder, UINT count,
                                                             PCUITEMID_CHILD_ARRAY items,
                                                             DWORD flags);
-
-template <typename Function>
-Function EntryAs(HMODULE library, const char* name) {
-  FARPROC entry = library == nullptr ? nullptr : GetProcAddress(library, name);
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(entry));
-}
 
 // Asks Explorer to show the file: an item alone, with no children, makes it
 // open the item's folder with the item selected.
@@ -44,18 +36,12 @@ void ShowFile(HMODULE shell32, CoTaskMemFreeFunction co_task_mem_free,
 }  // namespace
 
 bool OpenLinkShowingFile(const wchar_t* link, const wchar_t* full_path) {
-  HMODULE ole32 = LoadSystemLibrary("ole32.dll");
+  Com com;
+  if (!StartCom(&com)) return false;
   HMODULE shell32 = LoadSystemLibrary("shell32.dll");
-  auto initialize = EntryAs<CoInitializeExFunction>(ole32, "CoInitializeEx");
-  auto uninitialize = EntryAs<CoUninitializeFunction>(ole32, "CoUninitialize");
-  auto co_task_mem_free = EntryAs<CoTaskMemFreeFunction>(ole32, "CoTaskMemFree");
   auto execute = EntryAs<ShellExecuteExWFunction>(shell32, "ShellExecuteExW");
   bool opened = false;
-  // COM for this thread, as the shell asks of its callers. S_FALSE too: it
-  // was initialised already, and the count goes up all the same.
-  if (initialize != nullptr && uninitialize != nullptr && co_task_mem_free != nullptr &&
-      execute != nullptr &&
-      SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+  if (execute != nullptr) {
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;
     // No dialog where no program takes the link, and the program started
@@ -65,10 +51,9 @@ bool OpenLinkShowingFile(const wchar_t* link, const wchar_t* full_path) {
     info.lpFile = link;
     info.nShow = SW_SHOWNORMAL;
     opened = execute(&info) != FALSE;
-    if (opened) ShowFile(shell32, co_task_mem_free, full_path);
-    uninitialize();
+    if (opened) ShowFile(shell32, com.task_mem_free, full_path);
   }
   if (shell32 != nullptr) FreeLibrary(shell32);
-  if (ole32 != nullptr) FreeLibrary(ole32);
+  EndCom(&com);
   return opened;
 }

@@ -1,0 +1,33 @@
+// COM for the length of one call, with ole32 loaded only for it.
+#ifndef POSTLARK_PLATFORM_COM_H_
+#define POSTLARK_PLATFORM_COM_H_
+
+#include "simple_mapi.h"  // <windows.h>
+
+#include <objbase.h>  // CoInitializeEx and its flags
+
+typedef HRESULT(WINAPI* CoCreateInstanceFunction)(REFCLSID type, LPUNKNOWN outer, DWORD context,
+                                                  REFIID interface_id, LPVOID* object);
+typedef void(WINAPI* CoTaskMemFreeFunction)(LPVOID memory);
+typedef void(WINAPI* CoUninitializeFunction)(void);
+
+/// ole32, loaded from the system directory, and the entries its users need.
+struct Com {
+  HMODULE ole32;
+  CoCreateInstanceFunction create_instance;
+  CoTaskMemFreeFunction task_mem_free;
+  CoUninitializeFunction uninitialize;
+};
+
+/// Loads ole32 and initialises COM for this thread, apartment-threaded and
+/// without OLE1's DDE, as the shell asks of its callers. False, with
+/// nothing held, where either cannot be done. EndCom undoes it.
+bool StartCom(Com* com);
+
+/// Uninitialises COM for this thread and releases ole32.
+inline void EndCom(Com* com) {
+  com->uninitialize();
+  FreeLibrary(com->ole32);
+}
+
+#endif  // POSTLARK_PLATFORM_COM_H_
