@@ -1,12 +1,14 @@
 // MailFile for the command line's UTF-16 texts: the attachment's full path,
-// and the choice of road: MAPISendMail, MAPISendMailW, or a mailto: link
-// where no mail program takes Simple MAPI.
+// and the choice of road: MAPISendMail, MAPISendMailW, or where no mail
+// program takes Simple MAPI, a draft for the new Outlook or a mailto: link.
 #include "mail_file.h"
 
 #include <stdio.h>
 #include <string.h>
 #include <wchar.h>
 
+#include "mail_app.h"
+#include "mail_draft_road.h"
 #include "mail_link.h"
 #include "mail_program.h"
 #include "mail_request.h"
@@ -114,8 +116,14 @@ int32_t MailFile(const wchar_t* path, const wchar_t* subject, const wchar_t* bod
       return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + i));
   }
   // The system's MAPI32.DLL would only show an error: it has no program to
-  // hand the call to.
-  if (!MailProgramRegistered()) return MailByLink(path, subject, body);
+  // hand the call to. The new Outlook takes the file in a draft; any other
+  // program gets a mailto: link.
+  if (!MailProgramRegistered()) {
+    wchar_t outlook[MAX_PATH];
+    int32_t status = SUCCESS_SUCCESS;
+    if (FindNewOutlook(outlook) && MailByDraft(outlook, path, subject, body, &status)) return status;
+    return MailByLink(path, subject, body);
+  }
   char narrow[3][kNarrowCapacity];
   int refused = -1;
   bool refused_exact = true;
