@@ -29,6 +29,7 @@ postlark() {
   local program=${program_path:-app/$(basename "$program")}
   rm -f record loader.* status
   export POSTLARK_RECORD=record POSTLARK_RESULT=${result:-0} POSTLARK_LINK_RECORD="Z:${PWD//\//\\}\\link"
+  export POSTLARK_OUTLOOK_RECORD="Z:${PWD//\//\\}\\olk"
   if [ -n "$wine" ]; then
     # The C runtime splits the command line as a user's; Wine's status has 8 bits.
     POSTLARK_RUN_PROGRAM="${program//\//\\}" POSTLARK_RUN_STATUS=status \
@@ -61,6 +62,9 @@ mail_programs() {
     '[-HKEY_CURRENT_USER\Software\Clients\Mail]'
     '[-HKEY_LOCAL_MACHINE\Software\Clients\Mail]'
     '[-HKEY_LOCAL_MACHINE\Software\Microsoft\Windows Messaging Subsystem\MSMapiApps]'
+    '[-HKEY_CURRENT_USER\Software\Microsoft\Windows\Shell\Associations\UrlAssociations\mailto]'
+    '[-HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\App Paths\olk.exe]'
+    '[-HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\olk.exe]'
     '[HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client]'
     '"DLLPath"="C:\\windows\\system32\\winemapi.dll"'
     '[HKEY_LOCAL_MACHINE\Software\Classes\mailto\shell\open\command]'
@@ -75,6 +79,17 @@ handled() {
   local i
   for i in {1..100}; do [ -s link ] && break; sleep 0.1; done
   sed 's/^"[^"]*" /handler: /' link 2>/dev/null && rm link
+}
+# `drafted` prints what the stand-in $outlook was started with, and the
+# draft it was given as a mail program reads it; `drafted ORIGINAL` also
+# compares the attachment's bytes with the file ORIGINAL.
+drafted() {
+  local i
+  for i in {1..100}; do [ -s olk ] && break; sleep 0.1; done
+  [ -s olk ] || return 0
+  sed 's/^"[^"]*" /olk: /; s/"C:\\users\\[^\\]*\\AppData\\Local\\Postlark\\[0-9a-f]*-[0-9a-f]*\\/"%LOCALAPPDATA%\\Postlark\\…\\/' olk
+  python3 "$read_draft" olk.eml "$@"
+  rm -f olk olk.eml
 }
 placeholder=${work:?}/mapi32-placeholder.dll
 mkdir -p "$work" || exit 2

@@ -35,10 +35,13 @@ Wine 8 then starts an Explorer of its own, which opens nothing.
   explorer: $WORK\report.txt (windows)
   explorer: SHOpenFolderAndSelectItems (windows)
 
-A key with neither value, a library gone (uninstalled) or MAPI32.DLL: no
-program; blank texts are left out. No mailto: handler: 26, nothing shown.
+A key with neither value, a library gone (uninstalled), a folder or
+MAPI32.DLL: no program; blank texts are left out. No mailto: handler: 26,
+nothing shown.
 
-  $ for library in '' '"DLLPath"="C:\\gone\\mapi32.dll"' '"DLLPath"="MAPI32.DLL"'; do mail_programs "[$m]" '@="Mail"' "[$m\\Mail]" "$library" && postlark report.txt s ' ' && handled; done (windows)
+  $ for library in '' '"DLLPath"="C:\\gone\\mapi32.dll"' '"DLLPath"="C:\\windows"' '"DLLPath"="MAPI32.DLL"'; do mail_programs "[$m]" '@="Mail"' "[$m\\Mail]" "$library" && postlark report.txt s ' ' && handled; done (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s" (windows)
   [26] (windows)
   handler: "mailto:?subject=s" (windows)
   [26] (windows)

@@ -1,0 +1,65 @@
+Where the user's program for mailto: links is the new Outlook and no mail
+program takes Simple MAPI, the message goes to Outlook as a draft: a
+message file, marked unsent, with subject, body and a copy of the file,
+which olk.exe (as App Paths names it) is started with. 0, nothing printed,
+and no mailto: link.
+
+  $ appdata=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local) && rm -rf "$appdata/Postlark" (windows)
+  $ library "$standin" && printf 'figures\r\n' >report.txt && w='HKEY_CURRENT_USER\Software\Microsoft\Windows' c='HKEY_LOCAL_MACHINE\Software\Classes' (windows)
+  $ choice() { printf '%s\n' "[$w\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice]" "\"Progid\"=\"$1\"" "[$c\\$1\\Application]" "\"AppUserModelID\"=\"$2\""; } (windows)
+  $ olk="[$w\\CurrentVersion\\App Paths\\olk.exe]" && mapfile -t outlook < <(choice AppXOutlook 'Microsoft.OutlookForWindows_8wekyb3d8bbwe!Microsoft.OutlookforWindows') && outlook+=("$olk" "@=\"Z:${outlook_program//\//\\\\}\"") (windows)
+  $ mail_programs "${outlook[@]}" && postlark report.txt 'Weekly report' 'Please see the file' && drafted report.txt && handled (windows)
+  olk: "%LOCALAPPDATA%\Postlark\…\message.eml" (windows)
+  X-Unsent: 1 (windows)
+  Subject: Weekly report (windows)
+  body: 'Please see the file' (windows)
+  file: report.txt (name= report.txt), 9 bytes (windows)
+  bytes: exact (windows)
+
+Texts and the file's name in any script arrive whole, and so does every
+byte; a missing file gives 11, a folder 12, and nothing is started.
+
+  $ name="a; b's (1) = Überblick 報告.bin" && printf "$(printf '\\%03o' {0..255} {255..0})" >"$name" (windows)
+  $ postlark "$name" 'Wöchentlich ✓ =?utf-8?q?x?=' $'Grüße,\r\n.\nFrom me\r--=_Postlark_draft' && drafted "$name" (windows)
+  olk: "%LOCALAPPDATA%\Postlark\…\message.eml" (windows)
+  X-Unsent: 1 (windows)
+  Subject: Wöchentlich ✓ =?utf-8?q?x?= (windows)
+  body: 'Grüße,' (windows)
+  body: '.' (windows)
+  body: 'From me' (windows)
+  body: '--=_Postlark_draft' (windows)
+  file: a; b's (1) = Überblick 報告.bin (name= a; b's (1) = Überblick 報告.bin), 512 bytes (windows)
+  bytes: exact (windows)
+  $ mkdir folder && postlark missing.txt s b && postlark folder s b && postlark '' s b && ls olk* (windows)
+  [11] (windows)
+  [12] (windows)
+  [11] (windows)
+
+Drafts unchanged for 7 days go when Postlark next runs: here the three
+drafts of this file stay, and so does one of 6 days. A draft that cannot
+be written gives 13, and nothing is started.
+
+  $ mkdir -p "$appdata/Postlark/old" "$appdata/Postlark/recent" && touch "$appdata/Postlark/old/message.eml" (windows)
+  $ touch -d '8 days ago' "$appdata/Postlark/old" && touch -d '6 days ago' "$appdata/Postlark/recent" && postlark report.txt s b && ls "$appdata/Postlark" | grep -c - && ls "$appdata/Postlark" | grep -v - (windows)
+  3 (windows)
+  recent (windows)
+  $ rm -rf olk* "$appdata/Postlark" && touch "$appdata/Postlark" && postlark report.txt s b && ls olk* && rm "$appdata/Postlark" (windows)
+  [13] (windows)
+
+Another program chosen, no choice, no olk.exe, or one that is gone: the
+mailto: road, 26. A Simple MAPI program comes first, whatever the choice.
+
+  $ mapfile -t other < <(choice AppXOther 'Microsoft.WindowsLiveMail!Mail') && mail_programs "${other[@]}" && postlark report.txt s b && handled (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+  $ mail_programs && postlark report.txt s b && handled (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+  $ mail_programs "${outlook[@]::4}" && postlark report.txt s b && handled (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+  $ mail_programs "${outlook[@]::5}" '@="C:\\gone\\olk.exe"' && postlark report.txt s b && handled && ls olk* (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+  $ mail_programs "${outlook[@]}" "[${c/Classes/Clients\\Mail}]" '@="Mail"' "[${c/Classes/Clients\\Mail\\Mail}]" '"DLLPath"="winemapi.dll"' && postlark report.txt s b | grep -c 'mapi: send' && ls olk* (windows)
+  1 (windows)
