@@ -20,19 +20,33 @@ const size_t kPieceChars = 54;
 // Bytes of the file in one line of base64: 76 characters.
 const size_t kLineBytes = 57;
 
+// The two base64 characters of every 12 bits: half the lookups of one a 6.
+struct Base64Pairs {
+  char pairs[4096][2];
+};
+
+void MakePairs(Base64Pairs* table) {
+  for (unsigned bits = 0; bits < 4096; ++bits) {
+    table->pairs[bits][0] = kBase64[bits >> 6];
+    table->pairs[bits][1] = kBase64[bits & 63];
+  }
+}
+
 // Writes the base64 of `size` bytes into `text`; returns its length.
-size_t EncodeBase64(const unsigned char* data, size_t size, char* text) {
+size_t EncodeBase64(const Base64Pairs& table, const unsigned char* data, size_t size, char* text) {
+  unsigned char last[3] = {};
   size_t length = 0;
   for (size_t i = 0; i < size; i += 3) {
-    size_t left = size - i;
-    unsigned long group = static_cast<unsigned long>(data[i]) << 16 |
-                          (left > 1 ? static_cast<unsigned long>(data[i + 1]) << 8 : 0) |
-                          (left > 2 ? data[i + 2] : 0);
-    text[length++] = kBase64[group >> 18 & 63];
-    text[length++] = kBase64[group >> 12 & 63];
-    text[length++] = left > 1 ? kBase64[group >> 6 & 63] : '=';
-    text[length++] = left > 2 ? kBase64[group & 63] : '=';
+    // The last one or two bytes go as a group padded with zeros.
+    const unsigned char* group = data + i;
+    if (size - i < 3) group = static_cast<unsigned char*>(memcpy(last, group, size - i));
+    unsigned bits = static_cast<unsigned>(group[0] << 16 | group[1] << 8 | group[2]);
+    memcpy(text + length, table.pairs[bits >> 12], 2);
+    memcpy(text + length + 2, table.pairs[bits & 4095], 2);
+    length += 4;
   }
+  // "=" in place of each character that stands for padding alone.
+  for (size_t padding = (3 - size % 3) % 3; padding > 0; --padding) text[length - padding] = '=';
   return length;
 }
 
@@ -69,14 +83,14 @@ bool IsPlain(const char* text, size_t room, const char* excluded) {
 
 // Writes `text` as RFC 2047 encoded-words, each of whole characters, one a
 // line: a reader joins adjacent words without the folding between them.
-void WriteEncodedWords(FILE* out, const char* text) {
+void WriteEncodedWords(FILE* out, const char* text, const Base64Pairs& table) {
   char encoded[4 * kWordBytes / 3];
   for (bool first = true; *text != '\0'; first = false) {
     size_t length = 0;
     while (text[length] != '\0' && length + CharacterBytes(text + length) <= kWordBytes)
       length += CharacterBytes(text + length);
     if (length == 0) length = CharacterBytes(text);  // not UTF-8: still whole bytes
-    size_t chars = EncodeBase64(Bytes(text), length, encoded);
+    size_t chars = EncodeBase64(table, Bytes(text), length, encoded);
     fputs(first ? "=?utf-8?B?" : "\r\n =?utf-8?B?", out);
     fwrite(encoded, 1, chars, out);
     fputs("?=", out);
@@ -84,16 +98,16 @@ void WriteEncodedWords(FILE* out, const char* text) {
   }
 }
 
-// Writes `parameter="name"` on a line of its own: the name as it is where
-// it is plain, otherwise as encoded-words, as Outlook writes it.
-void WriteQuotedName(FILE* out, const char* parameter, const char* name) {
-  fputs("\r\n ", out);
-  fputs(parameter, out);
-  fputs("=\"", out);
-  if (IsPlain(name, 78 - strlen(parameter) - 5, "\"\\"))
+// Writes `start` (a line break, a blank and `parameter="`), the name as
+// it is where it is plain and fits in `room`, otherwise as encoded-words,
+// as Outlook writes it, and the closing quote.
+void WriteQuotedName(FILE* out, const char* start, const char* name, size_t room,
+                     const Base64Pairs& table) {
+  fputs(start, out);
+  if (IsPlain(name, room, "\"\\"))
     fputs(name, out);
   else
-    WriteEncodedWords(out, name);
+    WriteEncodedWords(out, name, table);
   fputc('"', out);
 }
 
@@ -174,17 +188,18 @@ void WriteQuotedPrintable(FILE* out, const char* body) {
 }
 
 // Writes all of `in` in base64, in lines of 76 characters and CR LF.
-bool WriteBase64File(FILE* out, FILE* in) {
-  const size_t kLines = 1024;
+bool WriteBase64File(FILE* out, FILE* in, const Base64Pairs& table) {
+  const size_t kLines = 2048;
   unsigned char block[kLineBytes * kLines];
   char text[(kLineBytes / 3 * 4 + 2) * kLines];
   for (;;) {
     size_t read = fread(block, 1, sizeof block, in);
     size_t length = 0;
-    for (size_t i = 0; i < read; i += kLineBytes) {
-      length += EncodeBase64(block + i, read - i < kLineBytes ? read - i : kLineBytes, text + length);
-      text[length++] = '\r';
-      text[length++] = '\n';
+    for (size_t line = 0; line < read; line += kLineBytes) {
+      length += EncodeBase64(table, block + line, read - line < kLineBytes ? read - line : kLineBytes,
+                             text + length);
+      memcpy(text + length, "\r\n", 2);
+      length += 2;
     }
     if (fwrite(text, 1, length, out) != length) return false;
     if (read < sizeof block) return ferror(in) == 0;
@@ -195,13 +210,15 @@ bool WriteBase64File(FILE* out, FILE* in) {
 
 bool WriteDraft(FILE* out, const char* subject, const char* body, const char* file_name,
                 FILE* attachment) {
+  Base64Pairs table;
+  MakePairs(&table);
   fputs("MIME-Version: 1.0\r\nX-Unsent: 1\r\n", out);
   if (!IsBlank(subject)) {
     fputs("Subject: ", out);
     if (IsPlain(subject, 78 - 9, ""))
       fputs(subject, out);
     else
-      WriteEncodedWords(out, subject);
+      WriteEncodedWords(out, subject, table);
     fputs("\r\n", out);
   }
   fputs("Content-Type: multipart/mixed; boundary=\"" BOUNDARY "\"\r\n\r\n"
@@ -211,14 +228,14 @@ bool WriteDraft(FILE* out, const char* subject, const char* body, const char* fi
   // Both forms of the name: RFC 2231's, and the encoded-words that Outlook
   // writes and older readers know.
   fputs("\r\n--" BOUNDARY "\r\nContent-Type: application/octet-stream;", out);
-  WriteQuotedName(out, "name", file_name);
+  WriteQuotedName(out, "\r\n name=\"", file_name, 78 - 9, table);
   fputs("\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;", out);
-  WriteQuotedName(out, "filename", file_name);
+  WriteQuotedName(out, "\r\n filename=\"", file_name, 78 - 13, table);
   fputc(';', out);
   WriteExtendedName(out, file_name);
   // The blank line's CR LF, or the last line's, is the boundary's own.
   fputs("\r\n\r\n", out);
-  bool read = WriteBase64File(out, attachment);
+  bool read = WriteBase64File(out, attachment, table);
   fputs("--" BOUNDARY "--\r\n", out);
   return read && fflush(out) == 0 && ferror(out) == 0;
 }

@@ -17,17 +17,13 @@ bool JoinPath(const wchar_t* folder, const wchar_t* name, wchar_t (&path)[kDraft
   return true;
 }
 
-// Writes the hexadecimal digits of `value`, without leading zeros, and
-// then `end`; returns how many units it wrote.
+// Writes the 16 hexadecimal digits of `value`, and then `end`; returns
+// how many units it wrote.
 size_t WriteHex(ULONGLONG value, wchar_t end, wchar_t* text) {
-  size_t count = 0;
-  for (int shift = 60; shift >= 0; shift -= 4) {
-    unsigned digit = static_cast<unsigned>(value >> shift) & 15;
-    if (digit != 0 || count > 0 || shift == 0)
-      text[count++] = static_cast<wchar_t>(digit < 10 ? L'0' + digit : L'a' + digit - 10);
-  }
-  text[count++] = end;
-  return count;
+  for (int digit = 15; digit >= 0; --digit, value >>= 4)
+    text[digit] = L"0123456789abcdef"[value & 15];
+  text[16] = end;
+  return 17;
 }
 
 ULONGLONG Ticks(FILETIME time) {
