@@ -56,7 +56,9 @@ void WriteHex(FILE* out, char escape, unsigned char byte) {
   fwrite(text, 1, sizeof text, out);
 }
 
-const unsigned char* Bytes(const char* text) { return reinterpret_cast<const unsigned char*>(text); }
+const unsigned char* Bytes(const char* text) {
+  return reinterpret_cast<const unsigned char*>(text);
+}
 
 // The bytes of the UTF-8 character at `c`: its lead and what continues it.
 size_t CharacterBytes(const char* c) {
@@ -196,8 +198,8 @@ bool WriteBase64File(FILE* out, FILE* in, const Base64Pairs& table) {
     size_t read = fread(block, 1, sizeof block, in);
     size_t length = 0;
     for (size_t line = 0; line < read; line += kLineBytes) {
-      length += EncodeBase64(table, block + line, read - line < kLineBytes ? read - line : kLineBytes,
-                             text + length);
+      size_t bytes = read - line < kLineBytes ? read - line : kLineBytes;
+      length += EncodeBase64(table, block + line, bytes, text + length);
       memcpy(text + length, "\r\n", 2);
       length += 2;
     }
