@@ -43,11 +43,12 @@ be written gives 13, and nothing is started.
   $ touch -d '8 days ago' "$appdata/Postlark/old" && touch -d '6 days ago' "$appdata/Postlark/recent" && postlark report.txt s b && ls "$appdata/Postlark" | grep -c - && ls "$appdata/Postlark" | grep -v - (windows)
   3 (windows)
   recent (windows)
-  $ rm -rf olk* "$appdata/Postlark" && touch "$appdata/Postlark" && postlark report.txt s b && ls olk* && rm "$appdata/Postlark" (windows)
+  $ rm -rf olk* "$appdata/Postlark" && touch "$appdata/Postlark" && postlark report.txt s b; rm "$appdata/Postlark" && ls olk* (windows)
   [13] (windows)
 
-Another program chosen, no choice, no olk.exe, or one that is gone: the
-mailto: road, 26. A Simple MAPI program comes first, whatever the choice.
+Another program chosen, no choice, no olk.exe, one that is gone, or one
+that does not start (its draft is removed): the mailto: road, 26. A Simple
+MAPI program comes first, whatever the choice.
 
   $ mapfile -t other < <(choice AppXOther 'Microsoft.WindowsLiveMail!Mail') && mail_programs "${other[@]}" && postlark report.txt s b && handled (windows)
   [26] (windows)
@@ -59,6 +60,9 @@ mailto: road, 26. A Simple MAPI program comes first, whatever the choice.
   [26] (windows)
   handler: "mailto:?subject=s&body=b" (windows)
   $ mail_programs "${outlook[@]::5}" '@="C:\\gone\\olk.exe"' && postlark report.txt s b && handled && ls olk* (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+  $ mail_programs "${outlook[@]::5}" "@=\"Z:${PWD//\//\\\\}\\\\report.txt\"" && postlark report.txt s b && handled && ls "$appdata/Postlark" && ls olk* (windows)
   [26] (windows)
   handler: "mailto:?subject=s&body=b" (windows)
   $ mail_programs "${outlook[@]}" "[${c/Classes/Clients\\Mail}]" '@="Mail"' "[${c/Classes/Clients\\Mail\\Mail}]" '"DLLPath"="winemapi.dll"' && postlark report.txt s b | grep -c 'mapi: send' && ls olk* (windows)
