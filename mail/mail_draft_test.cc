@@ -209,7 +209,7 @@ TEST(DraftTest, BodyAndFileArriveExactly) {
   } const kBodies[] = {
       {"", ""},
       {"a\r\nb\nc\rd\n\ne", "a\r\nb\r\nc\r\nd\r\n\r\ne"},
-      {".\n..\nFrom me\n--=_Postlark_draft\n--=_Postlark_draft--\nend  \t\n", 
+      {".\n..\nFrom me\n--=_Postlark_draft\n--=_Postlark_draft--\nend  \t\n",
        ".\r\n..\r\nFrom me\r\n--=_Postlark_draft\r\n--=_Postlark_draft--\r\nend  \t\r\n"},
       {long_line + "\n" + long_line, long_line + "\r\n" + long_line},
   };

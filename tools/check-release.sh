@@ -60,5 +60,8 @@ fi
 
 root=/var/cache/postlark/release-$suite
 mkdir -p "${root%/*}"
+# One run at a time uses a release's system.
+exec 9>"$root.lock"
+flock -n 9 || { echo "check-release.sh: waiting for another run on $suite" >&2; flock 9; }
 exec unshare --mount --pid --fork --kill-child --propagation private \
   bash "$PWD/tools/check-release.sh" --inside "$suite" "$mirror" "$root" "$PWD"
