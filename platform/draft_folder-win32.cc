@@ -31,7 +31,8 @@ ULONGLONG Ticks(FILETIME time) {
 }
 
 // Removes the draft folders under `base` unchanged for longer than drafts
-// are kept. A link is never followed: only real folders go.
+// are kept. One changed after `now`, by another run or a clock set back,
+// is not old. A link is never followed: only real folders go.
 void RemoveOldDrafts(const wchar_t* base) {
   wchar_t pattern[kDraftFolderCapacity];
   WIN32_FIND_DATAW entry;
@@ -45,7 +46,7 @@ void RemoveOldDrafts(const wchar_t* base) {
     bool real_folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
                        !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
     if (real_folder && entry.cFileName[0] != L'.' &&
-        Ticks(now) - Ticks(entry.ftLastWriteTime) > kDraftLifetime &&
+        Ticks(entry.ftLastWriteTime) + kDraftLifetime < Ticks(now) &&
         JoinPath(base, entry.cFileName, folder))
       RemoveDraftFolder(folder);
   } while (FindNextFileW(search, &entry));

@@ -36,12 +36,15 @@ byte; a missing file gives 11, a folder 12, and nothing is started.
   [11] (windows)
 
 Drafts unchanged for 7 days go when Postlark next runs: here the three
-drafts of this file stay, and so does one of 6 days. A draft that cannot
-be written gives 13, and nothing is started.
+drafts of this file stay, and so do one of 6 days and one changed after
+the run began. A draft that cannot be written gives 13, and nothing is
+started.
 
-  $ mkdir -p "$appdata/Postlark/old" "$appdata/Postlark/recent" && touch "$appdata/Postlark/old/message.eml" (windows)
-  $ touch -d '8 days ago' "$appdata/Postlark/old" && touch -d '6 days ago' "$appdata/Postlark/recent" && postlark report.txt s b && ls "$appdata/Postlark" | grep -c - && ls "$appdata/Postlark" | grep -v - (windows)
+  $ cd "$appdata/Postlark" && mkdir old recent later && touch old/message.eml && cd - >/dev/null (windows)
+  $ touch -d '8 days ago' "$appdata/Postlark/old" && touch -d '6 days ago' "$appdata/Postlark/recent" && touch -d tomorrow "$appdata/Postlark/later" (windows)
+  $ postlark report.txt s b && ls "$appdata/Postlark" | grep -c - && ls "$appdata/Postlark" | grep -v - (windows)
   3 (windows)
+  later (windows)
   recent (windows)
   $ rm -rf olk* "$appdata/Postlark" && touch "$appdata/Postlark" && postlark report.txt s b; rm "$appdata/Postlark" && ls olk* (windows)
   [13] (windows)
