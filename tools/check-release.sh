@@ -63,5 +63,10 @@ mkdir -p "${root%/*}"
 # One run at a time uses a release's system.
 exec 9>"$root.lock"
 flock -n 9 || { echo "check-release.sh: waiting for another run on $suite" >&2; flock 9; }
-exec unshare --mount --pid --fork --kill-child --propagation private \
-  bash "$PWD/tools/check-release.sh" --inside "$suite" "$mirror" "$root" "$PWD"
+# unshare ignores SIGINT and SIGTERM while its child runs: killed, it takes
+# the child and so the whole PID namespace with it (--kill-child).
+unshare --mount --pid --fork --kill-child --propagation private \
+  bash "$PWD/tools/check-release.sh" --inside "$suite" "$mirror" "$root" "$PWD" &
+namespace=$!
+trap 'kill -KILL $namespace; wait $namespace || exit 130' INT TERM HUP
+wait $namespace
