@@ -2,12 +2,19 @@
 """read_draft.py FILE [ORIGINAL]: reads a message file as a mail program
 does, with Python's email package, and prints what it holds: the headers of
 note, the body's lines, the attachment's names (RFC 2231's and that of
-name=) and size; with ORIGINAL, whether its bytes are that file's."""
+name=) and size; with ORIGINAL, whether its bytes are that file's. Fails
+unless every line ends in CR LF and keeps to 78 characters (76 in a part's
+content), and none is "." alone or begins with "From "."""
 import email, email.policy, sys
 
 raw = open(sys.argv[1], 'rb').read()
 lines = raw.split(b'\r\n')
-assert lines[-1] == b'' and all(b'\n' not in l and b'\r' not in l and len(l) <= 998 for l in lines)
+assert lines.pop() == b'', 'no CR LF at the end'
+limit = 78
+for line in lines:
+    assert b'\r' not in line and b'\n' not in line and len(line) <= limit, line
+    assert line != b'.' and not line.startswith(b'From '), line
+    limit = 78 if line.startswith(b'--=_Postlark_draft') else 76 if not line else limit
 message = email.message_from_bytes(raw, policy=email.policy.default)
 for name in ('X-Unsent', 'From', 'To', 'Subject'):
     if message[name] is not None:
