@@ -88,10 +88,9 @@ bool IsPlain(const char* text, size_t room, const char* excluded) {
 void WriteEncodedWords(FILE* out, const char* text, const Base64Pairs& table) {
   char encoded[4 * kWordBytes / 3];
   for (bool first = true; *text != '\0'; first = false) {
-    size_t length = 0;
+    size_t length = 0;  // a character has 4 bytes at the most
     while (text[length] != '\0' && length + CharacterBytes(text + length) <= kWordBytes)
       length += CharacterBytes(text + length);
-    if (length == 0) length = CharacterBytes(text);  // not UTF-8: still whole bytes
     size_t chars = EncodeBase64(table, Bytes(text), length, encoded);
     fputs(first ? "=?utf-8?B?" : "\r\n =?utf-8?B?", out);
     fwrite(encoded, 1, chars, out);
