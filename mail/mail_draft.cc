@@ -11,9 +11,10 @@ namespace {
 const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 const char kHex[] = "0123456789ABCDEF";
 
-// UTF-8 bytes in one encoded-word: 52 characters of base64 and the 12 of
-// "=?utf-8?B?" and "?=", behind "Subject: " or ` filename="`, keep to 78.
-const size_t kWordBytes = 39;
+// UTF-8 bytes in one encoded-word: 48 characters of base64 and the 12 of
+// "=?utf-8?B?" and "?=", behind ` filename="` and before `";`, keep to the
+// 76 characters that a line with an encoded-word may have.
+const size_t kWordBytes = 36;
 // Characters of one piece of an RFC 2231 value, so that
 // ` filename*99*=utf-8''` before it and ";" after it keep to 78.
 const size_t kPieceChars = 54;
@@ -83,19 +84,32 @@ bool IsPlain(const char* text, size_t room, const char* excluded) {
   return true;
 }
 
+// The line break (CR LF, LF or CR) or tab at `c`, in bytes; 0 for any
+// other character.
+size_t LineBreakBytes(const char* c) {
+  if (*c == '\r') return c[1] == '\n' ? 2 : 1;
+  return *c == '\n' || *c == '\t' ? 1 : 0;
+}
+
 // Writes `text` as RFC 2047 encoded-words, each of whole characters, one a
-// line: a reader joins adjacent words without the folding between them.
+// line: a reader joins adjacent words without the folding between them. A
+// header is one line: each line break and tab goes as a blank.
 void WriteEncodedWords(FILE* out, const char* text, const Base64Pairs& table) {
+  char word[kWordBytes];
   char encoded[4 * kWordBytes / 3];
   for (bool first = true; *text != '\0'; first = false) {
     size_t length = 0;  // a character has 4 bytes at the most
-    while (text[length] != '\0' && length + CharacterBytes(text + length) <= kWordBytes)
-      length += CharacterBytes(text + length);
-    size_t chars = EncodeBase64(table, Bytes(text), length, encoded);
+    while (*text != '\0') {
+      size_t breaks = LineBreakBytes(text), bytes = breaks > 0 ? 1 : CharacterBytes(text);
+      if (length + bytes > kWordBytes) break;
+      memcpy(word + length, breaks > 0 ? " " : text, bytes);
+      length += bytes;
+      text += breaks > 0 ? breaks : bytes;
+    }
+    size_t chars = EncodeBase64(table, Bytes(word), length, encoded);
     fputs(first ? "=?utf-8?B?" : "\r\n =?utf-8?B?", out);
     fwrite(encoded, 1, chars, out);
     fputs("?=", out);
-    text += length;
   }
 }
 

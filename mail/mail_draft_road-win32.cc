@@ -65,7 +65,13 @@ bool MailByDraft(const wchar_t* program, const wchar_t* full_path, const wchar_t
   *status = WriteDraftFile(draft_path, full_path, subject, body, file);
   fclose(file);
   // The draft is the program's to open, and stays until drafts are cleared.
-  if (*status == SUCCESS_SUCCESS && StartProgram(program, draft_path)) return true;
+  // The program may run for the whole session: it runs in the drafts'
+  // folder, which stays, and not in the caller's, which may be a stick or
+  // a share the user wants to remove, or in the draft's, which is swept.
+  wchar_t drafts[kDraftFolderCapacity];
+  wmemcpy(drafts, folder, length + 1);
+  *wcsrchr(drafts, L'\\') = L'\0';
+  if (*status == SUCCESS_SUCCESS && StartProgram(program, draft_path, drafts)) return true;
   RemoveDraftFolder(folder);
   return *status != SUCCESS_SUCCESS;
 }

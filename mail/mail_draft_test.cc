@@ -64,6 +64,10 @@ TEST(DraftTest, SubjectPlainWherePrintableElseEncodedWordsFolded) {
                                                           : std::string::npos);
     EXPECT_EQ(draft.read, Read(test[1] ? "Subject: " + std::string(test[0]) + "\n" : "", "body: 'b'\n", "a", 0));
   }
+  // A subject is one line: each line break and tab a blank.
+  Draft lines = Write("one\r\ntwo\nthree\rfour\tfive", "b", "a", "");
+  EXPECT_NE(lines.text.find("\r\nSubject: =?utf-8?B?b25lIHR3byB0aHJlZSBmb3VyIGZpdmU=?=\r\n"), std::string::npos);
+  EXPECT_EQ(lines.read, Read("Subject: one two three four five\n", "body: 'b'\n", "a", 0));
   for (std::string subject : {std::string(69, 's'), std::string(70, 's'), std::string(85, 'x') + " y",
                               "Zwölf Grüße, " + std::string(40, 'a') + " und 終わり終わり終わり終わり終わり終わり"}) {
     Draft draft = Write(subject, "b", "a", "");
@@ -76,7 +80,8 @@ TEST(DraftTest, FileNameInBothFormsWhateverItHolds) {
   std::string japanese;
   for (int i = 0; i < 120; ++i) japanese += "報告";
   for (std::string name : {std::string("a; b's \"final\" = (1), Überblick.txt"),
-                           std::string("x\\y%41=?utf-8?q?z?=.txt"), japanese + ".pdf", std::string(240, 'n')}) {
+                           std::string("x\\y%41=?utf-8?q?z?=.txt"), japanese + ".pdf", std::string(240, 'n'),
+                           "ü" + std::string(35, 'n'), "ü" + std::string(37, 'n'), std::string("my report.txt")}) {
     EXPECT_EQ(Write("s", "b", name, "x").read, Read("Subject: s\n", "body: 'b'\n", name, 1));
   }
   EXPECT_NE(Write("s", "b", "report.txt", "x").text.find(
@@ -100,6 +105,7 @@ TEST(DraftTest, BodyAndFileArriveExactly) {
        "body: '.'\nbody: '..'\nbody: 'From me'\nbody: '--=_Postlark_draft'\n"
        "body: '--=_Postlark_draft--'\nbody: 'end  \\t'\nbody: ''\n"},
       {long_line + "\n" + long_line, long_read + long_read},
+      {"a \r\nb\t\nc \t\rd ", "body: 'a '\nbody: 'b\\t'\nbody: 'c \\t'\nbody: 'd '\n"},
   };
   // Also one byte over a read of the attachment, which is 2,048 lines.
   for (const std::string& file : {std::string(), every_byte, std::string(57 * 2048 + 1, 'z')}) {
