@@ -87,7 +87,8 @@ drafted() {
   local i
   for i in {1..100}; do [ -s olk ] && break; sleep 0.1; done
   [ -s olk ] || return 0
-  sed 's/^"[^"]*" /olk: /; s/"C:\\users\\[^\\]*\\AppData\\Local\\Postlark\\[0-9a-f]*-[0-9a-f]*\\/"%LOCALAPPDATA%\\Postlark\\…\\/' olk
+  sed 's/^"[^"]*" /olk: /; s/"C:\\users\\[^\\]*\\AppData\\Local\\Postlark\\[0-9a-f]*-[0-9a-f]*\\/"%LOCALAPPDATA%\\Postlark\\…\\/
+       s/^in: C:\\users\\[^\\]*\\AppData\\Local\\/in: %LOCALAPPDATA%\\/' olk
   python3 "$read_draft" olk.eml "$@"
   rm -f olk olk.eml
 }

@@ -2,7 +2,11 @@
 // user's program for mailto: links, or the new Outlook's olk.exe. Appends
 // the command line it was started with, in UTF-8, to the file that the
 // environment variable RECORD_VARIABLE names, and keeps a copy of the file
-// it was given, if any, beside it, with ".eml" added to its name.
+// it was given, if any, beside it, with ".eml" added to its name. As
+// olk.exe it also records its working folder ("in: …"), and where the
+// variable POSTLARK_OUTLOOK_HOLD names a file, keeps running until that
+// file exists (20 seconds at the most), as Outlook runs on, then records
+// "ended".
 #include <windows.h>
 
 #include <stdio.h>
@@ -22,5 +26,18 @@ int wmain(int argc, wchar_t** argv) {
   FILE* file = _wfopen(path, L"ab");
   if (bytes == 0 || file == nullptr) return 1;
   fprintf(file, "%s\n", line);
+#ifdef RECORD_WORKING_FOLDER
+  static wchar_t folder[MAX_PATH], hold[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, folder);
+  WideCharToMultiByte(CP_UTF8, 0, folder, -1, line, sizeof line, nullptr, nullptr);
+  fprintf(file, "in: %s\n", line);
+  if (GetEnvironmentVariableW(L"POSTLARK_OUTLOOK_HOLD", hold, MAX_PATH) > 0) {
+    fclose(file);
+    for (int i = 0; i < 200 && GetFileAttributesW(hold) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+    file = _wfopen(path, L"ab");
+    if (file == nullptr) return 1;
+    fputs("ended\n", file);
+  }
+#endif
   return fclose(file);
 }
