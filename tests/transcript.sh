@@ -80,8 +80,8 @@ handled() {
   for i in {1..100}; do [ -s link ] && break; sleep 0.1; done
   sed 's/^"[^"]*" /handler: /' link 2>/dev/null && rm link
 }
-# `drafted` prints what the stand-in $outlook was started with, and the
-# draft it was given as a mail program reads it; `drafted ORIGINAL` also
+# `drafted` prints what the stand-in $outlook was started with, the folder
+# it runs in ("in: …"), and the draft it was given as a mail program reads it; `drafted ORIGINAL` also
 # compares the attachment's bytes with the file ORIGINAL.
 drafted() {
   local i
