@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
   FILE* file = fopen(argv[1], "rb");
   FILE* draft = fopen(argv[2], "wb");
   if (file == nullptr || draft == nullptr) return 1;
-  bool written = WriteDraft(draft, "Weekly report", "Please see the file", "report.bin", file);
+  DraftAttachment attachment = {"report.bin", file};
+  DraftMessage message = {"Weekly report", "Please see the file", nullptr, 0, &attachment, 1};
+  bool written = WriteDraft(draft, message);
   fclose(file);
   return fclose(draft) == 0 && written ? 0 : 1;
 }

@@ -21,30 +21,17 @@ const size_t kPieceChars = 54;
 // Bytes of the file in one line of base64: 76 characters.
 const size_t kLineBytes = 57;
 
-// The two base64 characters of every 12 bits: half the lookups of one a 6.
-struct Base64Pairs {
-  char pairs[4096][2];
-};
-
-void MakePairs(Base64Pairs* table) {
-  for (unsigned bits = 0; bits < 4096; ++bits) {
-    table->pairs[bits][0] = kBase64[bits >> 6];
-    table->pairs[bits][1] = kBase64[bits & 63];
-  }
-}
-
 // Writes the base64 of `size` bytes into `text`; returns its length.
-size_t EncodeBase64(const Base64Pairs& table, const unsigned char* data, size_t size, char* text) {
-  unsigned char last[3] = {};
+size_t EncodeBase64(const unsigned char* data, size_t size, char* text) {
   size_t length = 0;
-  for (size_t i = 0; i < size; i += 3) {
+  for (size_t i = 0; i < size; i += 3, length += 4) {
     // The last one or two bytes go as a group padded with zeros.
-    const unsigned char* group = data + i;
-    if (size - i < 3) group = static_cast<unsigned char*>(memcpy(last, group, size - i));
-    unsigned bits = static_cast<unsigned>(group[0] << 16 | group[1] << 8 | group[2]);
-    memcpy(text + length, table.pairs[bits >> 12], 2);
-    memcpy(text + length + 2, table.pairs[bits & 4095], 2);
-    length += 4;
+    unsigned bits = static_cast<unsigned>(data[i] << 16 | (i + 1 < size ? data[i + 1] << 8 : 0) |
+                                          (i + 2 < size ? data[i + 2] : 0));
+    text[length] = kBase64[bits >> 18];
+    text[length + 1] = kBase64[bits >> 12 & 63];
+    text[length + 2] = kBase64[bits >> 6 & 63];
+    text[length + 3] = kBase64[bits & 63];
   }
   // "=" in place of each character that stands for padding alone.
   for (size_t padding = (3 - size % 3) % 3; padding > 0; --padding) text[length - padding] = '=';
@@ -94,7 +81,7 @@ size_t LineBreakBytes(const char* c) {
 // Writes `text` as RFC 2047 encoded-words, each of whole characters, one a
 // line: a reader joins adjacent words without the folding between them. A
 // header is one line: each line break and tab goes as a blank.
-void WriteEncodedWords(FILE* out, const char* text, const Base64Pairs& table) {
+void WriteEncodedWords(FILE* out, const char* text) {
   char word[kWordBytes];
   char encoded[4 * kWordBytes / 3];
   for (bool first = true; *text != '\0'; first = false) {
@@ -106,7 +93,7 @@ void WriteEncodedWords(FILE* out, const char* text, const Base64Pairs& table) {
       length += bytes;
       text += breaks > 0 ? breaks : bytes;
     }
-    size_t chars = EncodeBase64(table, Bytes(word), length, encoded);
+    size_t chars = EncodeBase64(Bytes(word), length, encoded);
     fputs(first ? "=?utf-8?B?" : "\r\n =?utf-8?B?", out);
     fwrite(encoded, 1, chars, out);
     fputs("?=", out);
@@ -116,13 +103,12 @@ void WriteEncodedWords(FILE* out, const char* text, const Base64Pairs& table) {
 // Writes `start` (a line break, a blank and `parameter="`), the name as
 // it is where it is plain and fits in `room`, otherwise as encoded-words,
 // as Outlook writes it, and the closing quote.
-void WriteQuotedName(FILE* out, const char* start, const char* name, size_t room,
-                     const Base64Pairs& table) {
+void WriteQuotedName(FILE* out, const char* start, const char* name, size_t room) {
   fputs(start, out);
   if (IsPlain(name, room, "\"\\"))
     fputs(name, out);
   else
-    WriteEncodedWords(out, name, table);
+    WriteEncodedWords(out, name);
   fputc('"', out);
 }
 
@@ -202,9 +188,10 @@ void WriteQuotedPrintable(FILE* out, const char* body) {
   }
 }
 
-// Writes all of `in` in base64, in lines of 76 characters and CR LF.
-bool WriteBase64File(FILE* out, FILE* in, const Base64Pairs& table) {
-  const size_t kLines = 2048;
+// Writes all of `in` in base64, in lines of 76 characters and CR LF,
+// through 4 KiB of buffers: a host's thread may have a small stack.
+bool WriteBase64File(FILE* out, FILE* in) {
+  const size_t kLines = 24;
   unsigned char block[kLineBytes * kLines];
   char text[(kLineBytes / 3 * 4 + 2) * kLines];
   for (;;) {
@@ -212,7 +199,7 @@ bool WriteBase64File(FILE* out, FILE* in, const Base64Pairs& table) {
     size_t length = 0;
     for (size_t line = 0; line < read; line += kLineBytes) {
       size_t bytes = read - line < kLineBytes ? read - line : kLineBytes;
-      length += EncodeBase64(table, block + line, bytes, text + length);
+      length += EncodeBase64(block + line, bytes, text + length);
       memcpy(text + length, "\r\n", 2);
       length += 2;
     }
@@ -221,36 +208,90 @@ bool WriteBase64File(FILE* out, FILE* in, const Base64Pairs& table) {
   }
 }
 
+// Writes the header `name` (with its ": ") with every recipient of
+// `recipient_class`, one a line; nothing where there is none. A display
+// name goes quoted where it is plain, else in encoded-words, and the
+// address after it, on a line of its own where it would not fit.
+void WriteRecipients(FILE* out, const char* name, DraftRecipientClass recipient_class,
+                     const DraftMessage& message) {
+  size_t column = 0;
+  for (size_t i = 0; i < message.recipient_count; ++i) {
+    const DraftRecipient& recipient = message.recipients[i];
+    if (recipient.recipient_class != recipient_class) continue;
+    fputs(column == 0 ? name : ",\r\n ", out);
+    column = column == 0 ? strlen(name) : 1;
+    size_t address = strlen(recipient.address);
+    if (recipient.name != nullptr && !IsBlank(recipient.name) &&
+        strcmp(recipient.name, recipient.address) != 0) {
+      if (IsPlain(recipient.name, 78 - 7, "\"\\")) {
+        fputc('"', out);
+        fputs(recipient.name, out);
+        fputc('"', out);
+        column += strlen(recipient.name) + 2;
+      } else {
+        WriteEncodedWords(out, recipient.name);
+        column = 78;  // the address goes on a line of its own
+      }
+      fputs(column + 3 + address + 1 <= 78 ? " <" : "\r\n <", out);
+      fputs(recipient.address, out);
+      fputc('>', out);
+    } else {
+      fputs(recipient.address, out);
+    }
+  }
+  if (column > 0) fputs("\r\n", out);
+}
+
 }  // namespace
 
-bool WriteDraft(FILE* out, const char* subject, const char* body, const char* file_name,
-                FILE* attachment) {
-  Base64Pairs table;
-  MakePairs(&table);
+bool IsMailAddress(const char* text) {
+  size_t length = strlen(text);
+  const char* at = strchr(text, '@');
+  if (length == 0 || length > 254 || at == nullptr || at == text || at[1] == '\0' ||
+      strchr(at + 1, '@') != nullptr || strstr(text, "=?") != nullptr)
+    return false;
+  for (const unsigned char* c = Bytes(text); *c != '\0'; ++c) {
+    if (*c <= ' ' || *c > '~' || strchr("\"(),:;<>[\\]", *c) != nullptr) return false;
+  }
+  return true;
+}
+
+bool WriteDraft(FILE* out, const DraftMessage& message) {
+  for (size_t i = 0; i < message.recipient_count; ++i) {
+    if (!IsMailAddress(message.recipients[i].address)) return false;
+  }
   fputs("MIME-Version: 1.0\r\nX-Unsent: 1\r\n", out);
-  if (!IsBlank(subject)) {
+  WriteRecipients(out, "To: ", kDraftTo, message);
+  WriteRecipients(out, "Cc: ", kDraftCc, message);
+  WriteRecipients(out, "Bcc: ", kDraftBcc, message);
+  if (!IsBlank(message.subject)) {
     fputs("Subject: ", out);
-    if (IsPlain(subject, 78 - 9, ""))
-      fputs(subject, out);
+    if (IsPlain(message.subject, 78 - 9, ""))
+      fputs(message.subject, out);
     else
-      WriteEncodedWords(out, subject, table);
+      WriteEncodedWords(out, message.subject);
     fputs("\r\n", out);
   }
   fputs("Content-Type: multipart/mixed; boundary=\"" BOUNDARY "\"\r\n\r\n"
         "--" BOUNDARY "\r\nContent-Type: text/plain; charset=utf-8\r\n"
         "Content-Transfer-Encoding: quoted-printable\r\n\r\n", out);
-  WriteQuotedPrintable(out, body);
-  // Both forms of the name: RFC 2231's, and the encoded-words that Outlook
-  // writes and older readers know.
-  fputs("\r\n--" BOUNDARY "\r\nContent-Type: application/octet-stream;", out);
-  WriteQuotedName(out, "\r\n name=\"", file_name, 78 - 9, table);
-  fputs("\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;", out);
-  WriteQuotedName(out, "\r\n filename=\"", file_name, 78 - 13, table);
-  fputc(';', out);
-  WriteExtendedName(out, file_name);
-  // The blank line's CR LF, or the last line's, is the boundary's own.
-  fputs("\r\n\r\n", out);
-  bool read = WriteBase64File(out, attachment, table);
+  WriteQuotedPrintable(out, message.body);
+  fputs("\r\n", out);
+  bool read = true;
+  for (size_t i = 0; i < message.attachment_count; ++i) {
+    const DraftAttachment& attachment = message.attachments[i];
+    // Both forms of the name: RFC 2231's, and the encoded-words that
+    // Outlook writes and older readers know.
+    fputs("--" BOUNDARY "\r\nContent-Type: application/octet-stream;", out);
+    WriteQuotedName(out, "\r\n name=\"", attachment.name, 78 - 9);
+    fputs("\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;", out);
+    WriteQuotedName(out, "\r\n filename=\"", attachment.name, 78 - 13);
+    fputc(';', out);
+    WriteExtendedName(out, attachment.name);
+    // The blank line's CR LF, or the last line's, is the boundary's own.
+    fputs("\r\n\r\n", out);
+    read = WriteBase64File(out, attachment.file) && read;
+  }
   fputs("--" BOUNDARY "--\r\n", out);
   return read && fflush(out) == 0 && ferror(out) == 0;
 }

@@ -32,7 +32,9 @@ int32_t WriteDraftFile(const wchar_t* draft_path, const wchar_t* full_path,
   ToUtf8(name == nullptr ? full_path : name + 1, texts[2]);
   FILE* draft = _wfopen(draft_path, L"wb");
   if (draft == nullptr) return MAPI_E_ATTACHMENT_WRITE_FAILURE;
-  bool written = WriteDraft(draft, texts[0], texts[1], texts[2], file);
+  DraftAttachment attachment = {texts[2], file};
+  DraftMessage message = {texts[0], texts[1], nullptr, 0, &attachment, 1};
+  bool written = WriteDraft(draft, message);
   written = fclose(draft) == 0 && written;
   if (ferror(file)) return MAPI_E_ATTACHMENT_OPEN_FAILURE;
   return written ? SUCCESS_SUCCESS : MAPI_E_ATTACHMENT_WRITE_FAILURE;

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,30 +19,49 @@ struct Draft {
   std::string read;  // what the reader printed
 };
 
-Draft Write(const std::string& subject, const std::string& body, const std::string& name,
-            const std::string& file) {
+// Writes a draft with `files` (name, content) and `recipients`, and reads
+// it back, checking each file's bytes.
+Draft WriteMany(const std::string& subject, const std::string& body,
+                const std::vector<std::pair<std::string, std::string>>& files,
+                const std::vector<DraftRecipient>& recipients = {}) {
   char folder[] = "/tmp/draft_test_XXXXXX";
   EXPECT_NE(mkdtemp(folder), nullptr);
-  const std::string original = std::string(folder) + "/original", path = std::string(folder) + "/d.eml";
-  FILE* in = fopen(original.c_str(), "w+b");
+  const std::string path = std::string(folder) + "/d.eml";
+  std::vector<DraftAttachment> attachments;
+  std::string originals;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string original = std::string(folder) + "/" + std::to_string(i);
+    FILE* in = fopen(original.c_str(), "w+b");
+    fwrite(files[i].second.data(), 1, files[i].second.size(), in);
+    rewind(in);
+    attachments.push_back({files[i].first.c_str(), in});
+    originals += " " + original;
+  }
   FILE* out = fopen(path.c_str(), "w+b");
-  fwrite(file.data(), 1, file.size(), in);
-  rewind(in);
-  EXPECT_TRUE(WriteDraft(out, subject.c_str(), body.c_str(), name.c_str(), in));
+  DraftMessage message = {subject.c_str(), body.c_str(), recipients.data(), recipients.size(),
+                          attachments.data(), attachments.size()};
+  EXPECT_TRUE(WriteDraft(out, message));
   Draft draft;
   draft.text.resize(static_cast<size_t>(ftell(out)));
   rewind(out);
   EXPECT_EQ(fread(&draft.text[0], 1, draft.text.size(), out), draft.text.size());
-  fclose(in);
   fclose(out);
-  FILE* reader = popen(("python3 " READ_DRAFT " " + path + " " + original).c_str(), "r");
+  FILE* reader = popen(("python3 " READ_DRAFT " " + path + originals).c_str(), "r");
   char buffer[4096];
   for (size_t bytes; (bytes = fread(buffer, 1, sizeof buffer, reader)) > 0;) draft.read.append(buffer, bytes);
   EXPECT_EQ(pclose(reader), 0) << draft.text;
-  remove(original.c_str());
+  for (size_t i = 0; i < files.size(); ++i) {
+    fclose(attachments[i].file);
+    remove((std::string(folder) + "/" + std::to_string(i)).c_str());
+  }
   remove(path.c_str());
   rmdir(folder);
   return draft;
+}
+
+Draft Write(const std::string& subject, const std::string& body, const std::string& name,
+            const std::string& file) {
+  return WriteMany(subject, body, {{name, file}});
 }
 
 std::string Read(const std::string& subject_line, const std::string& body_lines, const std::string& name,
@@ -115,10 +136,40 @@ TEST(DraftTest, BodyAndFileArriveExactly) {
   }
 }
 
-TEST(DraftTest, UnreadableFileIsAFailure) {
+TEST(DraftTest, RecipientsOfEachClassAndManyFilesOrNone) {
+  const std::string long_name(60, 'N');
+  const std::vector<DraftRecipient> recipients = {
+      {kDraftTo, "ann@example.com", "Ann Example"}, {kDraftCc, "bo@example.org", nullptr},
+      {kDraftTo, "x.y+z@example.net", "Jürgen \"JJ\" Müller, Sales"}, {kDraftBcc, "c@d.example", "c@d.example"},
+      {kDraftTo, "l@example.com", long_name.c_str()}};
+  Draft draft = WriteMany("s", "b", {{"a.txt", "one"}, {"b c.bin", std::string(3000, '\0')}, {"ü.pdf", ""}},
+                          recipients);
+  EXPECT_EQ(draft.read, "X-Unsent: 1\nTo: Ann Example <ann@example.com>, \"Jürgen \\\"JJ\\\" Müller, Sales\" "
+                        "<x.y+z@example.net>, " + std::string(60, 'N') + " <l@example.com>\n"
+                        "Cc: bo@example.org\nBcc: c@d.example\nSubject: s\nbody: 'b'\n"
+                        "file: a.txt (name= a.txt), 3 bytes\nbytes: exact\n"
+                        "file: b c.bin (name= b c.bin), 3000 bytes\nbytes: exact\n"
+                        "file: ü.pdf (name= ü.pdf), 0 bytes\nbytes: exact\n");
+  EXPECT_EQ(WriteMany("s", "b", {}).read, "X-Unsent: 1\nSubject: s\nbody: 'b'\n");
+}
+
+TEST(DraftTest, NoAddressThatIsNotOneAndNoUnreadableFile) {
+  for (const char* address : {"", "ann", "@example.com", "ann@", "a@b@c", "ann @example.com", "ann@example.com\r\nBcc: x@y",
+                              "<ann@example.com>", "a,b@c", "=?utf-8?B?YQ==?=@c", "ü@example.com"}) {
+    EXPECT_FALSE(IsMailAddress(address)) << address;
+    DraftRecipient recipient = {kDraftTo, address, nullptr};
+    DraftMessage message = {"s", "b", &recipient, 1, nullptr, 0};
+    FILE* out = tmpfile();
+    EXPECT_FALSE(WriteDraft(out, message));
+    EXPECT_EQ(ftell(out), 0);
+    fclose(out);
+  }
+  EXPECT_TRUE(IsMailAddress("first.last+tag@sub.example.co.uk"));
   FILE* out = tmpfile();
   FILE* write_only = fopen("/dev/null", "w");
-  EXPECT_FALSE(WriteDraft(out, "s", "b", "n", write_only));
+  DraftAttachment attachment = {"n", write_only};
+  DraftMessage message = {"s", "b", nullptr, 0, &attachment, 1};
+  EXPECT_FALSE(WriteDraft(out, message));
   fclose(write_only);
   fclose(out);
 }

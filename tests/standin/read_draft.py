@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""read_draft.py FILE [ORIGINAL]: reads a message file as a mail program
+"""read_draft.py FILE [ORIGINAL...]: reads a message file as a mail program
 does, with Python's email package, and prints what it holds: the headers of
-note, the body's lines, the attachment's names (RFC 2231's and that of
-name=) and size; with ORIGINAL, whether its bytes are that file's.
+note, the body's lines, each attachment's names (RFC 2231's and that of
+name=) and size; with ORIGINALs, whether its bytes are that file's, in
+order.
 
 First it holds every line to the format, as written, which a tolerant
 reader would not: each ends in CR LF, keeps to 78 characters (76 in a
@@ -29,32 +30,39 @@ def check_header(line):
             value = value[7:]
         assert ATTRIBUTE_CHARS.match(value), line
         urllib.parse.unquote_to_bytes(value.decode()).decode('utf-8')
-    # A quote opens a value after "=" or closes it at the line's end.
-    for quote in re.finditer(rb'"', line):
-        assert line[quote.start() - 1:quote.start()] == b'=' or line[quote.end():] in (b'', b';'), line
     assert b'\\' not in line, line
+
+
+def check_quotes(field):
+    """Every quote of a header field, unfolded, opens or closes a value."""
+    assert b'"' not in re.sub(rb'"[^"\r\n]*"', b'', field), field
 
 raw = open(sys.argv[1], 'rb').read()
 lines = raw.split(b'\r\n')
 assert lines.pop() == b'', 'no CR LF at the end'
-limit, in_header = 78, True
+limit, in_header, field = 78, True, b''
 for line in lines:
     assert b'\r' not in line and b'\n' not in line and len(line) <= limit, line
     assert line != b'.' and not line.startswith(b'From '), line
     assert not line.endswith((b' ', b'\t')), line
     if in_header:
         check_header(line)
+        if not line.startswith(b' '):
+            check_quotes(field)
+            field = b''
+        field += line
     in_header = line.startswith(b'--=_Postlark_draft') or (in_header and line != b'')
     limit = 78 if line.startswith(b'--=_Postlark_draft') else 76 if not line else limit
 message = email.message_from_bytes(raw, policy=email.policy.default)
-for name in ('X-Unsent', 'From', 'To', 'Subject'):
+for name in ('X-Unsent', 'From', 'To', 'Cc', 'Bcc', 'Subject'):
     if message[name] is not None:
         print('%s: %s' % (name, message[name]))
-body, attachment = message.iter_parts()
+body, *attachments = message.iter_parts()
 for line in body.get_content().split('\r\n'):
     print('body: %r' % line)
-data = attachment.get_payload(decode=True)
-print('file: %s (name= %s), %d bytes' % (attachment.get_filename(),
-      attachment.get_param('name', header='content-type'), len(data)))
-if len(sys.argv) > 2:
-    print('bytes: %s' % ('exact' if open(sys.argv[2], 'rb').read() == data else 'differ'))
+for attachment, original in zip(attachments, sys.argv[2:] + [None] * len(attachments)):
+    data = attachment.get_payload(decode=True)
+    print('file: %s (name= %s), %d bytes' % (attachment.get_filename(),
+          attachment.get_param('name', header='content-type'), len(data)))
+    if original is not None:
+        print('bytes: %s' % ('exact' if open(original, 'rb').read() == data else 'differ'))
