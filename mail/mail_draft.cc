@@ -21,20 +21,28 @@ const size_t kPieceChars = 54;
 // Bytes of the file in one line of base64: 76 characters.
 const size_t kLineBytes = 57;
 
+// Writes the base64 of the three bytes at `data` into `text`.
+void EncodeGroup(const unsigned char* data, char* text) {
+  unsigned bits = static_cast<unsigned>(data[0] << 16 | data[1] << 8 | data[2]);
+  text[0] = kBase64[bits >> 18];
+  text[1] = kBase64[bits >> 12 & 63];
+  text[2] = kBase64[bits >> 6 & 63];
+  text[3] = kBase64[bits & 63];
+}
+
 // Writes the base64 of `size` bytes into `text`; returns its length.
 size_t EncodeBase64(const unsigned char* data, size_t size, char* text) {
-  size_t length = 0;
-  for (size_t i = 0; i < size; i += 3, length += 4) {
-    // The last one or two bytes go as a group padded with zeros.
-    unsigned bits = static_cast<unsigned>(data[i] << 16 | (i + 1 < size ? data[i + 1] << 8 : 0) |
-                                          (i + 2 < size ? data[i + 2] : 0));
-    text[length] = kBase64[bits >> 18];
-    text[length + 1] = kBase64[bits >> 12 & 63];
-    text[length + 2] = kBase64[bits >> 6 & 63];
-    text[length + 3] = kBase64[bits & 63];
+  size_t whole = size - size % 3, length = 0;
+  for (size_t i = 0; i < whole; i += 3, length += 4) EncodeGroup(data + i, text + length);
+  if (whole < size) {
+    // The last one or two bytes go as a group padded with zeros, and "="
+    // stands in place of each character that stands for padding alone.
+    unsigned char last[3] = {};
+    memcpy(last, data + whole, size - whole);
+    EncodeGroup(last, text + length);
+    length += 4;
+    for (size_t padding = 3 - (size - whole); padding > 0; --padding) text[length - padding] = '=';
   }
-  // "=" in place of each character that stands for padding alone.
-  for (size_t padding = (3 - size % 3) % 3; padding > 0; --padding) text[length - padding] = '=';
   return length;
 }
 
