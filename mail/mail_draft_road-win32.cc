@@ -12,60 +12,97 @@ namespace {
 
 const wchar_t kDraftName[] = L"\\message.eml";
 
-// Room for the UTF-8 form of 255 UTF-16 code units.
-const int kUtf8Capacity = 3 * 255 + 1;
-
-// The UTF-8 form of `text`; a lone surrogate, which has none, goes as
-// U+FFFD, the replacement character.
-void ToUtf8(const wchar_t* text, char (&utf8)[kUtf8Capacity]) {
-  if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, kUtf8Capacity, nullptr, nullptr) == 0)
-    utf8[0] = '\0';
+// Bytes of the UTF-8 form of `text` and its zero; none for null.
+size_t Utf8Size(const wchar_t* text) {
+  if (text == nullptr) return 0;
+  return static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr));
 }
 
-// Writes the draft of the open `file` into `draft_path`: a status.
-int32_t WriteDraftFile(const wchar_t* draft_path, const wchar_t* full_path,
-                       const wchar_t* subject, const wchar_t* body, FILE* file) {
-  char texts[3][kUtf8Capacity];
-  const wchar_t* name = wcsrchr(full_path, L'\\');  // the path is full
-  ToUtf8(subject, texts[0]);
-  ToUtf8(body, texts[1]);
-  ToUtf8(name == nullptr ? full_path : name + 1, texts[2]);
+// Writes the UTF-8 form of `text` at `*cursor`, which it moves past it;
+// null for null. A lone surrogate, which has no UTF-8 form, goes as U+FFFD,
+// the replacement character, as Utf8Size counted it.
+const char* PutUtf8(const wchar_t* text, char** cursor) {
+  if (text == nullptr) return nullptr;
+  char* utf8 = *cursor;
+  int size = static_cast<int>(Utf8Size(text));
+  *cursor += WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, size, nullptr, nullptr);
+  return utf8;
+}
+
+// Writes the draft of `message`, whose files are open as `files`, into
+// `draft_path`: a status. The texts go to the writer in UTF-8, all in one
+// block: a host's thread may have little stack.
+int32_t WriteDraftFile(const wchar_t* draft_path, const MailMessage& message, FILE* const* files) {
+  size_t size = Utf8Size(message.subject) + Utf8Size(message.body);
+  for (size_t i = 0; i < message.attachment_count; ++i) size += Utf8Size(message.attachments[i].name);
+  for (size_t i = 0; i < message.recipient_count; ++i) size += Utf8Size(message.recipients[i].name);
+  HANDLE heap = GetProcessHeap();
+  char* block = static_cast<char*>(HeapAlloc(heap, 0, size));
+  if (block == nullptr) return MAPI_E_INSUFFICIENT_MEMORY;
+  char* cursor = block;
+  DraftRecipient recipients[kMailMaxRecipients];
+  DraftAttachment attachments[kMailMaxAttachments];
+  for (size_t i = 0; i < message.recipient_count; ++i) {
+    const MailRecipient& recipient = message.recipients[i];
+    recipients[i] = {recipient.recipient_class, recipient.address, PutUtf8(recipient.name, &cursor)};
+  }
+  for (size_t i = 0; i < message.attachment_count; ++i)
+    attachments[i] = {PutUtf8(message.attachments[i].name, &cursor), files[i]};
+  DraftMessage draft_message = {PutUtf8(message.subject, &cursor), PutUtf8(message.body, &cursor),
+                                recipients, message.recipient_count,
+                                attachments, message.attachment_count};
+  int32_t status = MAPI_E_ATTACHMENT_WRITE_FAILURE;
   FILE* draft = _wfopen(draft_path, L"wb");
-  if (draft == nullptr) return MAPI_E_ATTACHMENT_WRITE_FAILURE;
-  DraftAttachment attachment = {texts[2], file};
-  DraftMessage message = {texts[0], texts[1], nullptr, 0, &attachment, 1};
-  bool written = WriteDraft(draft, message);
-  written = fclose(draft) == 0 && written;
-  if (ferror(file)) return MAPI_E_ATTACHMENT_OPEN_FAILURE;
-  return written ? SUCCESS_SUCCESS : MAPI_E_ATTACHMENT_WRITE_FAILURE;
+  if (draft != nullptr) {
+    bool written = WriteDraft(draft, draft_message);
+    written = fclose(draft) == 0 && written;
+    status = written ? SUCCESS_SUCCESS : MAPI_E_ATTACHMENT_WRITE_FAILURE;
+    for (size_t i = 0; i < message.attachment_count; ++i) {
+      if (ferror(files[i])) status = MAPI_E_ATTACHMENT_OPEN_FAILURE;
+    }
+  }
+  HeapFree(heap, 0, block);
+  return status;
+}
+
+// Opens each file of `message` into `files`: a status. Where one is
+// missing or cannot be read, none is left open.
+int32_t OpenFiles(const MailMessage& message, FILE** files) {
+  for (size_t i = 0; i < message.attachment_count; ++i) {
+    const wchar_t* path = message.attachments[i].full_path;
+    DWORD attributes = GetFileAttributesW(path);  // none for an empty path
+    int32_t status = attributes == INVALID_FILE_ATTRIBUTES ? MAPI_E_ATTACHMENT_NOT_FOUND
+                     : (attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                             (files[i] = _wfopen(path, L"rb")) == nullptr
+                         ? MAPI_E_ATTACHMENT_OPEN_FAILURE
+                         : SUCCESS_SUCCESS;
+    if (status != SUCCESS_SUCCESS) {
+      while (i > 0) fclose(files[--i]);
+      return status;
+    }
+  }
+  return SUCCESS_SUCCESS;
 }
 
 }  // namespace
 
-bool MailByDraft(const wchar_t* program, const wchar_t* full_path, const wchar_t* subject,
-                 const wchar_t* body, int32_t* status) {
-  DWORD attributes = GetFileAttributesW(full_path);  // none for an empty path
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    *status = MAPI_E_ATTACHMENT_NOT_FOUND;
-    return true;
-  }
-  FILE* file = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? nullptr : _wfopen(full_path, L"rb");
-  if (file == nullptr) {
-    *status = MAPI_E_ATTACHMENT_OPEN_FAILURE;
-    return true;
-  }
+bool MailByDraft(const wchar_t* program, const MailMessage& message, int32_t* status) {
+  FILE* files[kMailMaxAttachments];
+  *status = OpenFiles(message, files);
+  if (*status != SUCCESS_SUCCESS) return true;
   wchar_t folder[kDraftFolderCapacity];
   wchar_t draft_path[kDraftFolderCapacity + sizeof kDraftName / sizeof *kDraftName];
+  size_t length = 0;
   if (!MakeDraftFolder(folder)) {
-    fclose(file);
     *status = MAPI_E_ATTACHMENT_WRITE_FAILURE;
-    return true;
+  } else {
+    length = wcslen(folder);
+    wmemcpy(draft_path, folder, length);
+    wmemcpy(draft_path + length, kDraftName, sizeof kDraftName / sizeof *kDraftName);
+    *status = WriteDraftFile(draft_path, message, files);
   }
-  size_t length = wcslen(folder);
-  wmemcpy(draft_path, folder, length);
-  wmemcpy(draft_path + length, kDraftName, sizeof kDraftName / sizeof *kDraftName);
-  *status = WriteDraftFile(draft_path, full_path, subject, body, file);
-  fclose(file);
+  for (size_t i = 0; i < message.attachment_count; ++i) fclose(files[i]);
+  if (length == 0) return true;
   // The draft is the program's to open, and stays until drafts are cleared.
   // The program may run for the whole session: it runs in the drafts'
   // folder, which stays, and not in the caller's, which may be a stick or

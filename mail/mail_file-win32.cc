@@ -7,9 +7,7 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "mail_app.h"
-#include "mail_draft_road.h"
-#include "mail_link.h"
+#include "mail_message.h"
 #include "mail_program.h"
 #include "mail_request.h"
 #include "system_library.h"
@@ -116,13 +114,12 @@ int32_t MailFile(const wchar_t* path, const wchar_t* subject, const wchar_t* bod
       return ReportTextTooLong(static_cast<MailRequestResult>(kMailPathTooLong + i));
   }
   // The system's MAPI32.DLL would only show an error: it has no program to
-  // hand the call to. The new Outlook takes the file in a draft; any other
-  // program gets a mailto: link.
+  // hand the call to. The user sees the file where it is.
   if (!MailProgramRegistered()) {
-    wchar_t outlook[MAX_PATH];
-    int32_t status = SUCCESS_SUCCESS;
-    if (FindNewOutlook(outlook) && MailByDraft(outlook, path, subject, body, &status)) return status;
-    return MailByLink(path, subject, body);
+    const wchar_t* name = wcsrchr(path, L'\\');  // the path is full, or empty
+    MailAttachment attachment = {path, name == nullptr ? path : name + 1};
+    MailMessage message = {subject, body, nullptr, 0, &attachment, 1};
+    return MailWithoutMapi(message, false);
   }
   char narrow[3][kNarrowCapacity];
   int refused = -1;

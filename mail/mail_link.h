@@ -5,14 +5,24 @@
 
 #include <stdint.h>
 
-/// Opens a new message with `subject` and `body` (each up to 255 UTF-16
-/// code units) through the mailto: handler, without the file, which no
-/// handler can take, and shows the file at `full_path` selected in its
-/// folder, for the user to add. An empty path or a file that does not
-/// exist gives MAPI_E_ATTACHMENT_NOT_FOUND, a folder
-/// MAPI_E_ATTACHMENT_OPEN_FAILURE, and nothing opens; otherwise
-/// MAPI_E_NOT_SUPPORTED, whether a handler took the link or none did.
-/// Prints nothing, and does not wait for the user.
-int32_t MailByLink(const wchar_t* full_path, const wchar_t* subject, const wchar_t* body);
+#include "mail_message.h"
+
+/// The most characters of a mailto: link: the handler gets it on its
+/// command line, which holds 32,767 with the handler's own path.
+const size_t kMailLinkLimit = 32000;
+
+/// Opens a new message with the recipients (to, cc, bcc: addresses alone),
+/// subject and body of `message` through the mailto: handler, without the
+/// files, which no handler can take, and shows them selected in their
+/// folder, for the user to add; with `copy_files`, copies of them, made in
+/// a new draft folder and kept as drafts are, so that the caller may
+/// remove its own. An empty path or a file that does not exist gives
+/// MAPI_E_ATTACHMENT_NOT_FOUND, a folder MAPI_E_ATTACHMENT_OPEN_FAILURE, a
+/// copy that cannot be made MAPI_E_ATTACHMENT_WRITE_FAILURE, a link longer
+/// than kMailLinkLimit MAPI_E_TEXT_TOO_LARGE, and nothing opens; otherwise
+/// MAPI_E_NOT_SUPPORTED, whether a handler took the link or none did (then
+/// nothing is shown, and no copy kept). Prints nothing, and does not wait
+/// for the user.
+int32_t MailByLink(const MailMessage& message, bool copy_files);
 
 #endif  // POSTLARK_MAIL_MAIL_LINK_H_
