@@ -1,6 +1,7 @@
 #include "mail_draft_road.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <wchar.h>
 
 #include "draft_folder.h"
@@ -36,8 +37,7 @@ int32_t WriteDraftFile(const wchar_t* draft_path, const MailMessage& message, FI
   size_t size = Utf8Size(message.subject) + Utf8Size(message.body);
   for (size_t i = 0; i < message.attachment_count; ++i) size += Utf8Size(message.attachments[i].name);
   for (size_t i = 0; i < message.recipient_count; ++i) size += Utf8Size(message.recipients[i].name);
-  HANDLE heap = GetProcessHeap();
-  char* block = static_cast<char*>(HeapAlloc(heap, 0, size));
+  char* block = static_cast<char*>(malloc(size));
   if (block == nullptr) return MAPI_E_INSUFFICIENT_MEMORY;
   char* cursor = block;
   DraftRecipient recipients[kMailMaxRecipients];
@@ -61,7 +61,7 @@ int32_t WriteDraftFile(const wchar_t* draft_path, const MailMessage& message, FI
       if (ferror(files[i])) status = MAPI_E_ATTACHMENT_OPEN_FAILURE;
     }
   }
-  HeapFree(heap, 0, block);
+  free(block);
   return status;
 }
 

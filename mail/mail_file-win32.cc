@@ -119,7 +119,7 @@ int32_t MailFile(const wchar_t* path, const wchar_t* subject, const wchar_t* bod
     const wchar_t* name = wcsrchr(path, L'\\');  // the path is full, or empty
     MailAttachment attachment = {path, name == nullptr ? path : name + 1};
     MailMessage message = {subject, body, nullptr, 0, &attachment, 1};
-    return MailWithoutMapi(message, false);
+    return MailWithoutMapi(message, nullptr);
   }
   char narrow[3][kNarrowCapacity];
   int refused = -1;

@@ -1,6 +1,7 @@
 #include "mail_link.h"
 
 #include <string.h>
+#include <stdlib.h>
 #include <wchar.h>
 
 #include "draft_folder.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-const wchar_t kHex[] = L"0123456789ABCDEF";
+const char kHex[] = "0123456789ABCDEF";
 
 bool IsBlank(const wchar_t* text) { return text[wcsspn(text, L" \t\r\n")] == L'\0'; }
 
@@ -38,8 +39,8 @@ void AppendByte(Link* link, unsigned byte, bool keep) {
     link->text[link->length++] = static_cast<wchar_t>(byte);
   } else {
     link->text[link->length++] = L'%';
-    link->text[link->length++] = kHex[byte >> 4];
-    link->text[link->length++] = kHex[byte & 15];
+    link->text[link->length++] = static_cast<wchar_t>(kHex[byte >> 4]);
+    link->text[link->length++] = static_cast<wchar_t>(kHex[byte & 15]);
   }
   link->text[link->length] = L'\0';
 }
@@ -60,7 +61,8 @@ void AppendEncoded(Link* link, const wchar_t* text, bool line_breaks) {
   while (*text != L'\0') {
     if (line_breaks && (*text == L'\r' || *text == L'\n')) {
       text += text[0] == L'\r' && text[1] == L'\n' ? 2 : 1;
-      AppendPlain(link, L"%0D%0A");
+      AppendByte(link, '\r', false);
+      AppendByte(link, '\n', false);
       continue;
     }
     unsigned c = NextCodePoint(&text);
@@ -68,8 +70,8 @@ void AppendEncoded(Link* link, const wchar_t* text, bool line_breaks) {
       AppendByte(link, c, IsUnreserved(c));
     } else {
       int trail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-      static const unsigned kLead[] = {0, 0xC0, 0xE0, 0xF0};
-      AppendByte(link, kLead[trail] | c >> (6 * trail), false);
+      // The lead byte: as many high bits set as the character has bytes.
+      AppendByte(link, (0xFF00u >> (trail + 1) & 0xFF) | c >> (6 * trail), false);
       while (trail-- > 0) AppendByte(link, 0x80 | (c >> (6 * trail) & 0x3F), false);
     }
   }
@@ -119,62 +121,6 @@ void BuildMailLink(const MailMessage& message, Link* link) {
   if (link->length > fields) link->text[fields] = L'?';
 }
 
-// Whether `name` can name a file in a folder as it is: no folder of its
-// own, none of the characters Windows refuses, no end in "." or a blank,
-// and no device's name (CON, NUL, COM1…).
-bool IsFileName(const wchar_t* name) {
-  size_t length = wcslen(name);
-  if (length == 0 || name[length - 1] == L'.' || name[length - 1] == L' ' ||
-      wcspbrk(name, L"<>:\"/\\|?*") != nullptr)
-    return false;
-  for (const wchar_t* c = name; *c != L'\0'; ++c) {
-    if (*c < 0x20) return false;
-  }
-  // Windows opens a device for these, whatever follows the stem.
-  static const wchar_t* const kDevices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"COM", L"LPT"};
-  size_t stem = wcscspn(name, L".");
-  for (int i = 0; i < 6; ++i) {
-    bool numbered = i >= 4;  // COM1 to COM9, LPT1 to LPT9
-    if (_wcsnicmp(name, kDevices[i], 3) == 0 &&
-        (numbered ? stem == 4 && name[3] >= L'0' && name[3] <= L'9' : stem == 3))
-      return false;
-  }
-  return true;
-}
-
-// Copies the file at `source` into `folder` as `name`, or where a file
-// of that name is there already, as "(2) name", "(3) name"…; writes the
-// copy's path into `copy`. False where no copy could be made.
-bool CopyInto(const wchar_t* source, const wchar_t* folder, const wchar_t* name,
-              wchar_t (&copy)[MAX_PATH]) {
-  for (int number = 1; number <= static_cast<int>(kMailMaxAttachments) + 1; ++number) {
-    int length = number == 1 ? _snwprintf(copy, MAX_PATH, L"%ls\\%ls", folder, name)
-                             : _snwprintf(copy, MAX_PATH, L"%ls\\(%d) %ls", folder, number, name);
-    if (length < 0 || length >= MAX_PATH) return false;
-    if (CopyFileW(source, copy, TRUE)) return true;
-    if (GetLastError() != ERROR_FILE_EXISTS) return false;
-  }
-  return false;
-}
-
-// Copies the files of `message` into a new draft folder, `folder`, and
-// writes the copies' paths into `paths`: a status.
-int32_t CopyFiles(const MailMessage& message, wchar_t (&folder)[kDraftFolderCapacity],
-                  wchar_t (*paths)[MAX_PATH]) {
-  if (!MakeDraftFolder(folder)) return MAPI_E_ATTACHMENT_WRITE_FAILURE;
-  for (size_t i = 0; i < message.attachment_count; ++i) {
-    const MailAttachment& attachment = message.attachments[i];
-    // The name the caller gave, where a file can have it; else its own.
-    const wchar_t* name = attachment.name;
-    if (!IsFileName(name)) name = wcsrchr(attachment.full_path, L'\\') + 1;
-    if (!CopyInto(attachment.full_path, folder, name, paths[i])) {
-      RemoveDraftFolder(folder);
-      return MAPI_E_ATTACHMENT_WRITE_FAILURE;
-    }
-  }
-  return SUCCESS_SUCCESS;
-}
-
 // Opens the link, showing the files at `paths`; where nothing takes the
 // link, nothing is shown either: the user would not know what the files
 // were shown for.
@@ -189,7 +135,7 @@ void OpenLink(const MailMessage& message, const wchar_t* link, const wchar_t (*p
 
 }  // namespace
 
-int32_t MailByLink(const MailMessage& message, bool copy_files) {
+int32_t MailByLink(const MailMessage& message, CopyFilesFunction copy_files) {
   for (size_t i = 0; i < message.attachment_count; ++i) {
     DWORD attributes = GetFileAttributesW(message.attachments[i].full_path);  // none for ""
     if (attributes == INVALID_FILE_ATTRIBUTES) return MAPI_E_ATTACHMENT_NOT_FOUND;
@@ -197,23 +143,22 @@ int32_t MailByLink(const MailMessage& message, bool copy_files) {
   }
   // The link and the copies' paths, from the heap: a host's thread may
   // have little stack.
-  HANDLE heap = GetProcessHeap();
   Link link = {nullptr, 0, LinkCapacity(message)};
-  copy_files = copy_files && message.attachment_count > 0;
+  if (message.attachment_count == 0) copy_files = nullptr;
   size_t copies_size = copy_files ? message.attachment_count * sizeof(wchar_t[MAX_PATH]) : 0;
-  void* block = HeapAlloc(heap, 0, link.capacity * sizeof(wchar_t) + copies_size);
+  void* block = malloc(link.capacity * sizeof(wchar_t) + copies_size);
   if (block == nullptr) return MAPI_E_INSUFFICIENT_MEMORY;
   wchar_t (*paths)[MAX_PATH] = copy_files ? static_cast<wchar_t (*)[MAX_PATH]>(block) : nullptr;
   link.text = reinterpret_cast<wchar_t*>(static_cast<char*>(block) + copies_size);
   BuildMailLink(message, &link);
   wchar_t folder[kDraftFolderCapacity];
   int32_t status = link.length > kMailLinkLimit ? MAPI_E_TEXT_TOO_LARGE
-                   : copy_files                 ? CopyFiles(message, folder, paths)
+                   : copy_files != nullptr      ? copy_files(message, folder, paths)
                                                 : SUCCESS_SUCCESS;
   if (status == SUCCESS_SUCCESS) {
     OpenLink(message, link.text, paths, copy_files ? folder : nullptr);
     status = MAPI_E_NOT_SUPPORTED;
   }
-  HeapFree(heap, 0, block);
+  free(block);
   return status;
 }

@@ -4,7 +4,7 @@
 #include "mail_draft_road.h"
 #include "mail_link.h"
 
-int32_t MailWithoutMapi(const MailMessage& message, bool copy_files) {
+int32_t MailWithoutMapi(const MailMessage& message, CopyFilesFunction copy_files) {
   // The new Outlook takes the files in a draft; any other program gets a
   // mailto: link.
   wchar_t outlook[MAX_PATH];

@@ -7,7 +7,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "mail_draft.h"  // DraftRecipientClass
+#include "draft_folder.h"  // kDraftFolderCapacity, <windows.h>
+#include "mail_draft.h"    // DraftRecipientClass
 
 /// The most files and recipients one message takes.
 const size_t kMailMaxAttachments = 64;
@@ -37,12 +38,20 @@ struct MailMessage {
   size_t attachment_count;
 };
 
+/// Copies the files of `message` into a new draft folder, `folder`, and
+/// writes the copies' paths into `paths`: a status. Where it fails,
+/// nothing is left behind.
+typedef int32_t (*CopyFilesFunction)(const MailMessage& message,
+                                     wchar_t (&folder)[kDraftFolderCapacity],
+                                     wchar_t (*paths)[MAX_PATH]);
+
 /// Opens `message` where no mail program takes Simple MAPI calls: where
 /// the user's program for mailto: links is the new Outlook, as a draft
 /// that olk.exe opens (0, or MailByDraft's status); otherwise as a mailto:
-/// link, with Explorer showing the files, or with `copy_files` copies of
-/// them (MailByLink's status). Prints nothing, and does not wait for the
-/// user; every file has been read or copied when it returns.
-int32_t MailWithoutMapi(const MailMessage& message, bool copy_files);
+/// link, with Explorer showing the files, or the copies that `copy_files`
+/// makes, where not null (MailByLink's status). Prints nothing, and does
+/// not wait for the user; every file has been read or copied when it
+/// returns.
+int32_t MailWithoutMapi(const MailMessage& message, CopyFilesFunction copy_files);
 
 #endif  // POSTLARK_MAIL_MAIL_MESSAGE_H_

@@ -10,12 +10,15 @@ bool StartCom(Com* com) {
   com->create_instance = EntryAs<CoCreateInstanceFunction>(com->ole32, "CoCreateInstance");
   com->task_mem_free = EntryAs<CoTaskMemFreeFunction>(com->ole32, "CoTaskMemFree");
   com->uninitialize = EntryAs<CoUninitializeFunction>(com->ole32, "CoUninitialize");
-  // S_FALSE too: COM was initialised already, and the count goes up all
-  // the same.
   if (initialize != nullptr && com->create_instance != nullptr && com->task_mem_free != nullptr &&
-      com->uninitialize != nullptr &&
-      SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
-    return true;
+      com->uninitialize != nullptr) {
+    // S_FALSE too: COM was initialised already, and the count goes up all
+    // the same. A thread in the multi-threaded apartment can use COM as it
+    // is, and must not be uninitialised by us.
+    HRESULT result = initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    com->initialized = SUCCEEDED(result);
+    if (com->initialized || result == RPC_E_CHANGED_MODE) return true;
+  }
   if (com->ole32 != nullptr) FreeLibrary(com->ole32);
   return false;
 }

@@ -17,16 +17,20 @@ struct Com {
   CoCreateInstanceFunction create_instance;
   CoTaskMemFreeFunction task_mem_free;
   CoUninitializeFunction uninitialize;
+  bool initialized;  // by StartCom, and so to be undone by EndCom
 };
 
 /// Loads ole32 and initialises COM for this thread, apartment-threaded and
-/// without OLE1's DDE, as the shell asks of its callers. False, with
-/// nothing held, where either cannot be done. EndCom undoes it.
+/// without OLE1's DDE, as the shell asks of its callers; a thread that has
+/// joined the multi-threaded apartment (a host's, for a mail library)
+/// stays in it. False, with nothing held, where either cannot be done.
+/// EndCom undoes it.
 bool StartCom(Com* com);
 
-/// Uninitialises COM for this thread and releases ole32.
+/// Uninitialises COM for this thread, where StartCom initialised it, and
+/// releases ole32.
 inline void EndCom(Com* com) {
-  com->uninitialize();
+  if (com->initialized) com->uninitialize();
   FreeLibrary(com->ole32);
 }
 

@@ -62,12 +62,13 @@ bool MakeDraftFolder(wchar_t (&folder)[kDraftFolderCapacity]) {
       (!CreateDirectoryW(base, nullptr) && GetLastError() != ERROR_ALREADY_EXISTS))
     return false;
   RemoveOldDrafts(base);
-  // Named for the time, in 100 ns, and the process: two runs never share
-  // a folder.
+  // Named for the time, in 100 ns, the process and the thread: two runs,
+  // or two calls at once in one program, never share a folder.
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   wchar_t name[40];
-  WriteHex(GetCurrentProcessId(), L'\0', name + WriteHex(Ticks(now), L'-', name));
+  ULONGLONG caller = static_cast<ULONGLONG>(GetCurrentProcessId()) << 32 | GetCurrentThreadId();
+  WriteHex(caller, L'\0', name + WriteHex(Ticks(now), L'-', name));
   return JoinPath(base, name, folder) && CreateDirectoryW(folder, nullptr);
 }
 

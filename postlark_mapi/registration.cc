@@ -1,0 +1,81 @@
+#include "registration.h"
+
+#include <wchar.h>
+
+namespace {
+
+const wchar_t kMailClients[] = L"Software\\Clients\\Mail";
+const wchar_t kPostlark[] = L"Postlark";
+const wchar_t kPreviousDefault[] = L"PreviousDefault";
+
+HRESULT FromError(LSTATUS error) { return error == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(error); }
+
+// Reads the string `name` of `key`'s subkey `subkey` (null: `key` itself;
+// a null name: its (Default)) into `value`, empty where there is none.
+// A key's name has at most 255 characters: a default longer than that
+// names no mail program, but is not for us to drop either.
+LSTATUS ReadString(HKEY key, const wchar_t* subkey, const wchar_t* name, wchar_t (&value)[256]) {
+  DWORD size = sizeof value;
+  LSTATUS error = RegGetValueW(key, subkey, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  if (error == ERROR_FILE_NOT_FOUND) value[0] = L'\0';
+  return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
+}
+
+LSTATUS WriteString(HKEY key, const wchar_t* name, const wchar_t* value) {
+  DWORD size = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
+  return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), size);
+}
+
+// Removes the value `name` where there is one.
+LSTATUS RemoveValue(HKEY key, const wchar_t* name) {
+  LSTATUS error = RegDeleteValueW(key, name);
+  return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
+}
+
+}  // namespace
+
+HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library) {
+  HKEY clients = nullptr, postlark = nullptr;
+  LSTATUS error = RegCreateKeyExW(root, kMailClients, 0, nullptr, 0,
+                                  KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY, nullptr,
+                                  &clients, nullptr);
+  if (error != ERROR_SUCCESS) return FromError(error);
+  wchar_t previous[256];
+  error = ReadString(clients, nullptr, nullptr, previous);
+  if (error == ERROR_SUCCESS)
+    error = RegCreateKeyExW(clients, kPostlark, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                            nullptr, &postlark, nullptr);
+  if (error == ERROR_SUCCESS) {
+    // Registered again, it keeps the default it kept the first time.
+    if (_wcsicmp(previous, kPostlark) != 0)
+      error = *previous != L'\0' ? WriteString(postlark, kPreviousDefault, previous)
+                                 : RemoveValue(postlark, kPreviousDefault);
+    if (error == ERROR_SUCCESS) error = WriteString(postlark, nullptr, kPostlark);
+    if (error == ERROR_SUCCESS) error = WriteString(postlark, L"DLLPath", library);
+    RegCloseKey(postlark);
+    if (error == ERROR_SUCCESS) error = WriteString(clients, nullptr, kPostlark);
+  }
+  RegCloseKey(clients);
+  return FromError(error);
+}
+
+HRESULT UnregisterMailLibrary(HKEY root) {
+  HKEY clients = nullptr;
+  LSTATUS error = RegOpenKeyExW(root, kMailClients, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &clients);
+  if (error == ERROR_FILE_NOT_FOUND) return S_OK;
+  if (error != ERROR_SUCCESS) return FromError(error);
+  wchar_t current[256], previous[256];
+  error = ReadString(clients, nullptr, nullptr, current);
+  // Another program made itself the default since: that stays.
+  if (error == ERROR_SUCCESS && _wcsicmp(current, kPostlark) == 0) {
+    error = ReadString(clients, kPostlark, kPreviousDefault, previous);
+    if (error == ERROR_SUCCESS)
+      error = *previous != L'\0' ? WriteString(clients, nullptr, previous) : RemoveValue(clients, nullptr);
+  }
+  if (error == ERROR_SUCCESS) {
+    error = RegDeleteKeyW(clients, kPostlark);
+    if (error == ERROR_FILE_NOT_FOUND) error = ERROR_SUCCESS;
+  }
+  RegCloseKey(clients);
+  return FromError(error);
+}
