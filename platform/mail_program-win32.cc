@@ -42,8 +42,8 @@ bool OpenClient(HKEY root, const wchar_t* name, HKEY* client) {
 
 // Whether the default mail program of `root` names a library: its key
 // under `root`, or where that is missing, a program installed for the
-// machine under HKLM.
-bool DefaultNamesLibrary(HKEY root) {
+// machine under HKLM; `*ours` says whether that program is Postlark's own.
+bool DefaultNamesLibrary(HKEY root, bool* ours) {
   wchar_t name[MAX_PATH];
   DWORD size = sizeof name;
   HKEY client = nullptr;
@@ -55,6 +55,7 @@ bool DefaultNamesLibrary(HKEY root) {
     return false;
   bool found = NamesLibrary(client);
   RegCloseKey(client);
+  *ours = _wcsicmp(name, L"Postlark") == 0;
   return found;
 }
 
@@ -78,7 +79,11 @@ bool MappedByAdministrator() {
 
 // HKLM\SOFTWARE\Clients and HKCU\Software are one in the 64-bit and the
 // 32-bit registry views, so either program reads them as they stand.
+// Postlark's own library would only take the message the roads this
+// program takes without one: so it takes them itself, in its own bitness.
 bool MailProgramRegistered() {
-  return DefaultNamesLibrary(HKEY_CURRENT_USER) || DefaultNamesLibrary(HKEY_LOCAL_MACHINE) ||
-         MappedByAdministrator();
+  bool ours = false;
+  if (MappedByAdministrator()) return true;
+  return (DefaultNamesLibrary(HKEY_CURRENT_USER, &ours) ||
+          DefaultNamesLibrary(HKEY_LOCAL_MACHINE, &ours)) && !ours;
 }

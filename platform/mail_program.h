@@ -8,7 +8,8 @@
 /// Software\Clients\Mail, whose key has a value MSIComponentID, or a
 /// DLLPath that is a bare file name other than MAPI32.DLL or names a file
 /// that exists; or an administrator's mapping of this program's file name
-/// under MSMapiApps. False where the stub has nowhere to route the call.
+/// under MSMapiApps. False where the stub has nowhere to route the call,
+/// or would route it to Postlark's own mail library.
 bool MailProgramRegistered();
 
 #endif  // POSTLARK_PLATFORM_MAIL_PROGRAM_H_

@@ -1,0 +1,274 @@
+// A program that mails files through the system's MAPI32.DLL, as programs
+// do, and deletes its files as soon as the call returns, as some do. Its
+// exit status is the call's.
+//
+//   mapi_caller ansi|utf8|wide SUBJECT BODY [ITEM...]
+//     MAPISendMail with the ANSI code page (ulReserved 0) or UTF-8
+//     (ulReserved 65001), or MAPISendMailW; each ITEM is
+//     CLASS|ADDRESS|NAME (CLASS: orig, to, cc, bcc, or a number) or
+//     file|PATH|NAME, an empty field a null pointer
+//   mapi_caller documents DELIMITER PATHS [NAMES]
+//   mapi_caller session     logs on, mails with the session, logs off
+//   mapi_caller others      the functions Postlark does not offer, and
+//                           MAPIFreeBuffer
+//   mapi_caller hostile     records no caller should send: a line each
+//   mapi_caller threads N   N calls at once, each on a thread of its own,
+//                           with the subject "thread I" and no file
+#include <windows.h>
+
+#include <mapi.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "simple_mapi.h"
+
+int wmain(int argc, wchar_t** argv);
+
+namespace {
+
+const int kMost = 64;
+HMODULE library;
+
+template <typename Function>
+Function Entry(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(GetProcAddress(library, name)));
+}
+
+// The narrow form of `text` in `code_page`, from a static pool.
+char* Narrow(const wchar_t* text, UINT code_page) {
+  static char pool[1 << 20];
+  static size_t used;
+  if (text == nullptr) return nullptr;
+  char* narrow = pool + used;
+  used += static_cast<size_t>(WideCharToMultiByte(code_page, 0, text, -1, narrow,
+                                                  static_cast<int>(sizeof pool - used), nullptr, nullptr));
+  return narrow;
+}
+
+// Splits "A|B|C" in place: empty fields are null.
+void Fields(wchar_t* item, wchar_t* (&fields)[3]) {
+  for (int i = 0; i < 3; ++i) {
+    fields[i] = item;
+    wchar_t* bar = item == nullptr ? nullptr : wcschr(item, L'|');
+    if (bar != nullptr) *bar = L'\0';
+    if (fields[i] != nullptr && *fields[i] == L'\0') fields[i] = nullptr;
+    item = bar == nullptr ? nullptr : bar + 1;
+  }
+}
+
+ULONG ClassOf(const wchar_t* name) {
+  const wchar_t* const kNames[] = {L"orig", L"to", L"cc", L"bcc"};
+  for (ULONG i = 0; i < 4; ++i) {
+    if (wcscmp(name, kNames[i]) == 0) return i;
+  }
+  return static_cast<ULONG>(_wtoi(name));
+}
+
+int Send(const wchar_t* mode, int count, wchar_t** items) {
+  static MapiRecipDescW recipients[kMost];
+  static MapiFileDescW files[kMost];
+  static wchar_t* paths[kMost];
+  MapiMessageW message = {};
+  message.lpszSubject = items[0];
+  message.lpszNoteText = items[1];
+  message.lpRecips = recipients;
+  message.lpFiles = files;
+  for (int i = 2; i < count; ++i) {
+    wchar_t* fields[3];
+    Fields(items[i], fields);
+    if (wcscmp(fields[0], L"file") == 0) {
+      paths[message.nFileCount] = fields[1];
+      files[message.nFileCount++] = {0, 0, 0xFFFFFFFFu, fields[1], fields[2], nullptr};
+    } else {
+      recipients[message.nRecipCount++] = {0, ClassOf(fields[0]), fields[2], fields[1], 0, nullptr};
+    }
+  }
+  ULONG status;
+  if (wcscmp(mode, L"wide") == 0) {
+    status = Entry<LPMAPISENDMAILW>("MAPISendMailW")(0, 0, &message, MAPI_DIALOG, 0);
+  } else {
+    // The same records, narrow: field for field alike.
+    UINT code_page = wcscmp(mode, L"utf8") == 0 ? CP_UTF8 : CP_ACP;
+    static MapiRecipDesc narrow_recipients[kMost];
+    static MapiFileDesc narrow_files[kMost];
+    MapiMessage narrow = {};
+    narrow.lpszSubject = Narrow(message.lpszSubject, code_page);
+    narrow.lpszNoteText = Narrow(message.lpszNoteText, code_page);
+    for (ULONG i = 0; i < message.nRecipCount; ++i)
+      narrow_recipients[i] = {0, recipients[i].ulRecipClass, Narrow(recipients[i].lpszName, code_page),
+                              Narrow(recipients[i].lpszAddress, code_page), 0, nullptr};
+    for (ULONG i = 0; i < message.nFileCount; ++i)
+      narrow_files[i] = {0, 0, 0xFFFFFFFFu, Narrow(files[i].lpszPathName, code_page),
+                         Narrow(files[i].lpszFileName, code_page), nullptr};
+    narrow.nRecipCount = message.nRecipCount;
+    narrow.lpRecips = narrow_recipients;
+    narrow.nFileCount = message.nFileCount;
+    narrow.lpFiles = narrow_files;
+    status = Entry<LPMAPISENDMAIL>("MAPISendMail")(0, 0, &narrow, MAPI_DIALOG | MAPI_LOGON_UI,
+                                                   code_page == CP_UTF8 ? CP_UTF8 : 0);
+  }
+  for (ULONG i = 0; i < message.nFileCount; ++i) {
+    if (paths[i] != nullptr) DeleteFileW(paths[i]);
+  }
+  return static_cast<int>(status);
+}
+
+int Documents(int count, wchar_t** items) {
+  ULONG status = Entry<LPMAPISENDDOCUMENTS>("MAPISendDocuments")(
+      0, Narrow(items[0], CP_ACP), Narrow(items[1], CP_ACP), count > 2 ? Narrow(items[2], CP_ACP) : nullptr, 0);
+  // The paths, split as the call was told to.
+  for (wchar_t* path = items[1]; path != nullptr && *path != L'\0';) {
+    wchar_t* next = wcschr(path, items[0][0]);
+    if (next != nullptr) *next++ = L'\0';
+    DeleteFileW(path);
+    path = next;
+  }
+  return static_cast<int>(status);
+}
+
+void Report(const char* what, ULONG status) { printf("%s: %lu\n", what, static_cast<unsigned long>(status)); }
+
+int Session() {
+  LHANDLE session = 0;
+  MapiMessage message = {};
+  Report("MAPILogon", Entry<LPMAPILOGON>("MAPILogon")(0, nullptr, nullptr, MAPI_LOGON_UI, 0, &session));
+  Report("MAPISendMail with it", Entry<LPMAPISENDMAIL>("MAPISendMail")(session, 0, &message, 0, 0));
+  Report("MAPISendMail with another", Entry<LPMAPISENDMAIL>("MAPISendMail")(session + 1, 0, &message, 0, 0));
+  Report("MAPILogoff", Entry<LPMAPILOGOFF>("MAPILogoff")(session, 0, 0, 0));
+  Report("MAPILogoff of another", Entry<LPMAPILOGOFF>("MAPILogoff")(session + 1, 0, 0, 0));
+  Report("MAPILogon without a place for it", Entry<LPMAPILOGON>("MAPILogon")(0, nullptr, nullptr, 0, 0, nullptr));
+  return 0;
+}
+
+int Others() {
+  lpMapiRecipDesc recipient = nullptr;
+  ULONG found = 0;
+  char id[512] = "";
+  Report("MAPIResolveName", Entry<LPMAPIRESOLVENAME>("MAPIResolveName")(0, 0, const_cast<char*>("Ann"), 0, 0, &recipient));
+  Report("MAPIAddress", Entry<LPMAPIADDRESS>("MAPIAddress")(0, 0, nullptr, 1, nullptr, 0, nullptr, 0, 0, &found, &recipient));
+  Report("MAPIDetails", Entry<LPMAPIDETAILS>("MAPIDetails")(0, 0, recipient, 0, 0));
+  Report("MAPIFindNext", Entry<LPMAPIFINDNEXT>("MAPIFindNext")(0, 0, nullptr, nullptr, 0, 0, id));
+  Report("MAPIReadMail", Entry<LPMAPIREADMAIL>("MAPIReadMail")(0, 0, id, 0, 0, nullptr));
+  Report("MAPISaveMail", Entry<LPMAPISAVEMAIL>("MAPISaveMail")(0, 0, nullptr, 0, 0, id));
+  Report("MAPIDeleteMail", Entry<LPMAPIDELETEMAIL>("MAPIDeleteMail")(0, 0, id, 0, 0));
+  HMODULE postlark = GetModuleHandleW(L"PostlarkMAPI.dll");
+  auto free_buffer = reinterpret_cast<LPMAPIFREEBUFFER>(
+      reinterpret_cast<void (*)(void)>(GetProcAddress(postlark, "MAPIFreeBuffer")));
+  if (free_buffer != nullptr) {
+    Report("MAPIFreeBuffer of nothing", free_buffer(nullptr));
+    Report("MAPIFreeBuffer of what is not its own", free_buffer(id));
+  }
+  return 0;
+}
+
+int Hostile() {
+  auto send = Entry<LPMAPISENDMAIL>("MAPISendMail");
+  auto send_wide = Entry<LPMAPISENDMAILW>("MAPISendMailW");
+  // A page that ends where the next cannot be read: a text that fills
+  // its end with no zero shows whether a reader stops at its limit.
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+  char* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  DWORD old;
+  VirtualProtect(pages + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &old);
+  char* end = pages + system.dwPageSize;
+  memset(pages, 'a', system.dwPageSize);
+  MapiMessage message = {};
+  Report("null message", send(0, 0, nullptr, 0, 0));
+  message.nFileCount = 2;
+  Report("two files, no array", send(0, 0, &message, 0, 0));
+  message.nFileCount = 0;
+  message.nRecipCount = 3;
+  Report("three recipients, no array", send(0, 0, &message, 0, 0));
+  static MapiRecipDesc recipients[kMost + 1];
+  static MapiFileDesc files[kMost + 1];
+  message.lpRecips = recipients;
+  message.nRecipCount = kMost + 1;
+  for (auto& recipient : recipients) recipient = {0, MAPI_TO, nullptr, const_cast<char*>("ann@example.com"), 0, nullptr};
+  Report("65 recipients", send(0, 0, &message, 0, 0));
+  message.nRecipCount = 1;
+  recipients[0].ulRecipClass = 4;
+  Report("recipient class 4", send(0, 0, &message, 0, 0));
+  recipients[0] = {0, MAPI_CC, const_cast<char*>("Ann"), nullptr, 0, nullptr};
+  Report("name alone", send(0, 0, &message, 0, 0));
+  recipients[0] = {0, MAPI_CC, nullptr, const_cast<char*>("SMTP:ann@example.com, bob@example.com"), 0, nullptr};
+  Report("two addresses in one", send(0, 0, &message, 0, 0));
+  message.nRecipCount = 0;
+  message.lpFiles = files;
+  message.nFileCount = kMost + 1;
+  Report("65 files", send(0, 0, &message, 0, 0));
+  message.nFileCount = 1;
+  files[0] = {};
+  Report("file without a path", send(0, 0, &message, 0, 0));
+  message.nFileCount = 0;
+  message.lpszSubject = end - 1024;
+  Report("subject without its end in 1024 bytes", send(0, 0, &message, 0, 0));
+  message.lpszSubject = nullptr;
+  static char body[65536];
+  memset(body, 'b', sizeof body);
+  message.lpszNoteText = body;
+  Report("body without its end in 65536 bytes", send(0, 0, &message, 0, 0));
+  message.lpszNoteText = const_cast<char*>("\xC3\x28");
+  Report("body not UTF-8", send(0, 0, &message, 0, CP_UTF8));
+  message.lpszNoteText = nullptr;
+  files[0] = {0, 0, 0, end - 1024, nullptr, nullptr};
+  message.nFileCount = 1;
+  Report("path without its end in 1024 bytes", send(0, 0, &message, 0, 0));
+  wchar_t* wide_end = reinterpret_cast<wchar_t*>(end);
+  MapiMessageW wide = {};
+  wide.lpszSubject = wide_end - 1024;
+  Report("wide subject without its end in 1024 units", send_wide(0, 0, &wide, 0, 0));
+  static wchar_t lone[] = L"a\xD800z";
+  wide.lpszSubject = lone;
+  Report("wide subject with a lone surrogate", send_wide(0, 0, &wide, 0, 0));
+  auto documents = Entry<LPMAPISENDDOCUMENTS>("MAPISendDocuments");
+  Report("documents without a delimiter", documents(0, nullptr, const_cast<char*>("a.txt"), nullptr, 0));
+  Report("documents, paths without their end", documents(0, const_cast<char*>(";"), body, nullptr, 0));
+  VirtualFree(pages, 0, MEM_RELEASE);
+  return 0;
+}
+
+DWORD WINAPI Thread(LPVOID argument) {
+  static wchar_t subjects[kMost][16];
+  int index = static_cast<int>(reinterpret_cast<INT_PTR>(argument));
+  swprintf(subjects[index], 16, L"thread %d", index);
+  MapiMessageW message = {};
+  message.lpszSubject = subjects[index];
+  return Entry<LPMAPISENDMAILW>("MAPISendMailW")(0, 0, &message, 0, 0);
+}
+
+int Threads(int count) {
+  HANDLE threads[kMost];
+  for (int i = 0; i < count; ++i)
+    threads[i] = CreateThread(nullptr, 64 * 1024, Thread, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(i)),
+                              STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  WaitForMultipleObjects(static_cast<DWORD>(count), threads, TRUE, INFINITE);
+  for (int i = 0; i < count; ++i) {
+    DWORD status = 0;
+    GetExitCodeThread(threads[i], &status);
+    printf("thread %d: %lu\n", i, static_cast<unsigned long>(status));
+    CloseHandle(threads[i]);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  wchar_t path[MAX_PATH];
+  UINT length = GetSystemDirectoryW(path, MAX_PATH);
+  if (argc < 2 || length == 0 || length + 12 >= MAX_PATH) return 125;
+  wcscpy(path + length, L"\\mapi32.dll");
+  library = LoadLibraryW(path);
+  if (library == nullptr) return 124;
+  int status = 125;
+  if (wcscmp(argv[1], L"documents") == 0 && argc >= 4) status = Documents(argc - 2, argv + 2);
+  else if (wcscmp(argv[1], L"session") == 0) status = Session();
+  else if (wcscmp(argv[1], L"others") == 0) status = Others();
+  else if (wcscmp(argv[1], L"hostile") == 0) status = Hostile();
+  else if (wcscmp(argv[1], L"threads") == 0 && argc == 3) status = Threads(_wtoi(argv[2]));
+  else if (argc >= 4) status = Send(argv[1], argc - 2, argv + 2);
+  fflush(stdout);
+  FreeLibrary(library);
+  return status;
+}
