@@ -92,6 +92,24 @@ drafted() {
   python3 "$read_draft" olk.eml "$@"
   rm -f olk olk.eml
 }
+# Under Wine, `caller ARGS` runs $caller, a program that calls Wine's own
+# MAPI32.DLL, as `postlark` runs Postlark; `regsvr32 ARGS` runs the
+# system's regsvr32 of the program's bitness, silently; `mail_keys ROOT`
+# prints ROOT\Software\Clients\Mail with its keys, as Wine's reg does;
+# `windows_path FILE` the path of the working folder's FILE as Wine names it.
+caller() {
+  cp -n "$caller" app/ && WINEDLLOVERRIDES=mapi32=b program_path=app/$(basename "$caller") postlark "$@"
+}
+regsvr32() {
+  program_path="C:\\windows\\${system_dir##*/}\\regsvr32.exe" postlark /s "$@"
+}
+windows_path() {
+  local path=Z:${PWD//\//\\}\\$1
+  printf '%s' "${path//\//\\}"
+}
+mail_keys() {
+  "$wine" reg query "$1\\Software\\Clients\\Mail" /s </dev/null 2>/dev/null | tr -d '\r' | grep -v '^$'
+}
 placeholder=${work:?}/mapi32-placeholder.dll
 mkdir -p "$work" || exit 2
 if [ -n "$wine" ] && [ ! -e "$placeholder" ] && grep -q 'Wine builtin DLL' "$system_dir/mapi32.dll" 2>/dev/null; then

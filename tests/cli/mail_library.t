@@ -1,0 +1,181 @@
+PostlarkMAPI.dll is the mail library of every program that calls Simple
+MAPI: registered as the default mail program, it takes their calls through
+the system's MAPI32.DLL (here Wine's) and opens each message as
+Postlark.exe does. `regsvr32` registers it for the machine, keeping the
+default before it; again, it keeps the same one; `/u` gives that back.
+
+  $ appdata=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local) && rm -rf "$appdata/Postlark" (windows)
+  $ m='HKEY_LOCAL_MACHINE\Software\Clients\Mail' && mail_programs "[$m]" '@="Native Mail Client"' && cp "$mapi_library" app/ (windows)
+  $ regsvr32 app/PostlarkMAPI.dll && regsvr32 app/PostlarkMAPI.dll && mail_keys HKLM (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
+      (Default)    REG_SZ    Postlark (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
+      DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Postlark (windows)
+      (Default)    REG_SZ    Postlark (windows)
+      DLLPath    REG_SZ    $WORK\app\PostlarkMAPI.dll (windows)
+      PreviousDefault    REG_SZ    Native Mail Client (windows)
+  $ regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
+      (Default)    REG_SZ    Native Mail Client (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
+      DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
+
+Another default since then stays; without a default before, there is none
+after. For the user alone, `/n /i:user`, and the machine's keys stay as
+they are; anything else after `/i:` is refused.
+
+  $ regsvr32 app/PostlarkMAPI.dll && mail_programs "[$m]" '@="Other"' && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
+      (Default)    REG_SZ    Other (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
+      DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
+  $ mail_programs "[-$m]" && regsvr32 app/PostlarkMAPI.dll && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM | grep -c -e Default -e Postlark (windows)
+  0 (windows)
+  $ mail_programs "[$m]" '@="Native Mail Client"' && regsvr32 /n /i:user app/PostlarkMAPI.dll && mail_keys HKCU && mail_keys HKLM | head -n 2 (windows)
+  HKEY_CURRENT_USER\Software\Clients\Mail (windows)
+      (Default)    REG_SZ    Postlark (windows)
+  HKEY_CURRENT_USER\Software\Clients\Mail\Postlark (windows)
+      (Default)    REG_SZ    Postlark (windows)
+      DLLPath    REG_SZ    $WORK\app\PostlarkMAPI.dll (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
+      (Default)    REG_SZ    Native Mail Client (windows)
+  $ regsvr32 /u /n /i:user app/PostlarkMAPI.dll && mail_keys HKCU | grep -c -e Default -e Postlark; regsvr32 /n /i:everyone app/PostlarkMAPI.dll (windows)
+  0 (windows)
+  [5] (windows)
+
+A program's message opens as a mailto: link with its recipients in to, cc
+and bcc (the address without "SMTP:", else the name where it is one; the
+sender left out), subject and body, and Explorer shows copies of its files,
+named as the program says, in a draft folder of their own: the program has
+deleted its files as soon as the call returned. 26, as for Postlark.exe.
+
+  $ regsvr32 app/PostlarkMAPI.dll && printf 'figures\r\n' >report.txt && printf '\0\1\2' >data.bin && cp report.txt report.ref && cp data.bin data.ref (windows)
+  $ caller wide 'Weekly report' $'Totals\r\nattached' 'to|SMTP:ann@example.com|Ann Example' 'to||bob@example.com' 'cc|smtp:carl@example.org' 'bcc|dora@example.net|Dora' 'orig|me@example.com' "file|$(windows_path report.txt)|Report (final).txt" "file|$(windows_path data.bin)" && handled && [ ! -e report.txt ] && [ ! -e data.bin ] && echo deleted (windows)
+  [26] (windows)
+  handler: "mailto:ann@example.com,bob@example.com?cc=carl@example.org&bcc=dora@example.net&subject=Weekly%20report&body=Totals%0D%0Aattached" (windows)
+  deleted (windows)
+  $ cd "$appdata"/Postlark/*/ && ls && cmp 'Report (final).txt' "$OLDPWD/report.ref" && cmp data.bin "$OLDPWD/data.ref" && cd - >/dev/null && rm -rf "$appdata/Postlark" (windows)
+  Report (final).txt (windows)
+  data.bin (windows)
+
+The narrow MAPISendMail takes texts in the ANSI code page, or in UTF-8
+where its reserved argument says 65001, as Word's does; MAPISendDocuments
+takes paths and names joined as its caller says. Two files of one name
+both stay.
+
+  $ cp report.ref report.txt && caller utf8 'Grüße ✓' $'Zeile 1\nZeile 2' 'to|j@example.com|Jürgen Müller' "file|$(windows_path report.txt)|Bericht Ü.txt" && handled && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
+  [26] (windows)
+  handler: "mailto:j@example.com?subject=Gr%C3%BC%C3%9Fe%20%E2%9C%93&body=Zeile%201%0D%0AZeile%202" (windows)
+  Bericht Ü.txt (windows)
+  $ caller ansi 'Grüße' 'Hallo' 'cc|SMTP:ann@example.com' && handled (windows)
+  [26] (windows)
+  handler: "mailto:?cc=ann@example.com&subject=Gr%C3%BC%C3%9Fe&body=Hallo" (windows)
+  $ cp report.ref report.txt && cp data.ref data.bin && caller documents ';' "$(windows_path report.txt);$(windows_path data.bin)" 'same.txt;same.txt' && handled && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
+  [26] (windows)
+  handler: "mailto:" (windows)
+  (2) same.txt (windows)
+  same.txt (windows)
+
+A missing file gives 11, a folder 12, and nothing opens; a message with no
+file opens all the same.
+
+  $ mkdir folder && caller wide s b 'file|missing.txt' && caller wide s b "file|$(windows_path folder)" && caller wide s b && handled (windows)
+  [11] (windows)
+  [12] (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+
+Sessions: MAPILogon gives one, which MAPISendMail takes, as it takes 0;
+MAPILogoff ends it. What needs a mail store or an address book is not
+offered, and Postlark hands out no buffer to free.
+
+  $ caller session && handled && caller others (windows)
+  MAPILogon: 0 (windows)
+  MAPISendMail with it: 26 (windows)
+  MAPISendMail with another: 19 (windows)
+  MAPILogoff: 0 (windows)
+  MAPILogoff of another: 19 (windows)
+  MAPILogon without a place for it: 2 (windows)
+  handler: "mailto:" (windows)
+  MAPIResolveName: 26 (windows)
+  MAPIAddress: 26 (windows)
+  MAPIDetails: 26 (windows)
+  MAPIFindNext: 26 (windows)
+  MAPIReadMail: 26 (windows)
+  MAPISaveMail: 26 (windows)
+  MAPIDeleteMail: 26 (windows)
+  MAPIFreeBuffer of nothing: 0 (windows)
+  MAPIFreeBuffer of what is not its own: 2 (windows)
+
+Records no program should send get a status each, and nothing is read past
+a text's limit: here the next byte cannot be read at all.
+
+  $ caller hostile (windows)
+  null message: 2 (windows)
+  two files, no array: 2 (windows)
+  three recipients, no array: 2 (windows)
+  65 recipients: 10 (windows)
+  recipient class 4: 15 (windows)
+  name alone: 25 (windows)
+  two addresses in one: 25 (windows)
+  65 files: 9 (windows)
+  file without a path: 11 (windows)
+  subject without its end in 1024 bytes: 18 (windows)
+  body without its end in 65536 bytes: 18 (windows)
+  body not UTF-8: 17 (windows)
+  path without its end in 1024 bytes: 18 (windows)
+  wide subject without its end in 1024 units: 18 (windows)
+  wide subject with a lone surrogate: 17 (windows)
+  documents without a delimiter: 2 (windows)
+  documents, paths without their end: 18 (windows)
+
+Calls at once, on threads with small stacks, each get their own message.
+
+  $ caller threads 8 && for i in {1..100}; do [ "$(cat link | wc -l)" = 8 ] && break; sleep 0.1; done && sort link | sed 's/^"[^"]*" /handler: /' && rm link (windows)
+  thread 0: 26 (windows)
+  thread 1: 26 (windows)
+  thread 2: 26 (windows)
+  thread 3: 26 (windows)
+  thread 4: 26 (windows)
+  thread 5: 26 (windows)
+  thread 6: 26 (windows)
+  thread 7: 26 (windows)
+  handler: "mailto:?subject=thread%200" (windows)
+  handler: "mailto:?subject=thread%201" (windows)
+  handler: "mailto:?subject=thread%202" (windows)
+  handler: "mailto:?subject=thread%203" (windows)
+  handler: "mailto:?subject=thread%204" (windows)
+  handler: "mailto:?subject=thread%205" (windows)
+  handler: "mailto:?subject=thread%206" (windows)
+  handler: "mailto:?subject=thread%207" (windows)
+
+Where the user chose the new Outlook, the message is a draft with every
+recipient, text and file: 0.
+
+  $ w='HKEY_CURRENT_USER\Software\Microsoft\Windows' c='HKEY_LOCAL_MACHINE\Software\Classes' (windows)
+  $ outlook=("[$w\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice]" '"Progid"="AppXOutlook"' "[$c\\AppXOutlook\\Application]" '"AppUserModelID"="Microsoft.OutlookForWindows_8wekyb3d8bbwe!Microsoft.OutlookforWindows"' "[$w\\CurrentVersion\\App Paths\\olk.exe]" "@=\"Z:${outlook_program//\//\\\\}\"") (windows)
+  $ mail_programs "${outlook[@]}" && regsvr32 app/PostlarkMAPI.dll && cp report.ref report.txt && cp data.ref data.bin (windows)
+  $ caller wide 'Weekly report' 'See the files' 'to|ann@example.com|Ann Example' 'cc|SMTP:bob@example.com' 'bcc|carl@example.org|Carl, Sales' "file|$(windows_path report.txt)|Report.txt" "file|$(windows_path data.bin)" && drafted report.ref data.ref (windows)
+  olk: "%LOCALAPPDATA%\Postlark\…\message.eml" (windows)
+  in: %LOCALAPPDATA%\Postlark (windows)
+  X-Unsent: 1 (windows)
+  To: Ann Example <ann@example.com> (windows)
+  Cc: bob@example.com (windows)
+  Bcc: "Carl, Sales" <carl@example.org> (windows)
+  Subject: Weekly report (windows)
+  body: 'See the files' (windows)
+  file: Report.txt (name= Report.txt), 9 bytes (windows)
+  bytes: exact (windows)
+  file: data.bin (name= data.bin), 3 bytes (windows)
+  bytes: exact (windows)
+
+Postlark.exe gives the same statuses with the library registered as
+without it: it takes the same roads itself.
+
+  $ cp report.ref report.txt && postlark report.txt s b && drafted | grep -c X-Unsent && mail_programs && regsvr32 app/PostlarkMAPI.dll && postlark report.txt s b && handled && postlark missing.txt s b (windows)
+  1 (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+  [11] (windows)
+  $ regsvr32 /u app/PostlarkMAPI.dll (windows)
