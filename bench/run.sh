@@ -106,13 +106,15 @@ printf '| the same, the client a Flatpak: the file goes through the document por
   "$sandboxed_ms" "$sandboxed_floor_ms" "$sandboxed_ratio"
 printf '| wall time to write the draft of a 30 MiB file, natively (median round) | %s ms | %s ms (cp of the file) | ratio %s | <= 2 |\n' \
   "$draft_ms" "$copy_ms" "$draft_ratio"
-for target in windows-x64:x86_64 windows-x86:i686; do
-  preset=${target%:*} arch=${target#*:}
-  $arch-w64-mingw32-strip -o "$work/Postlark.exe" "build/$preset/Postlark.exe"
-  size=$(stat -c %s "$work/Postlark.exe")
-  imports=$($arch-w64-mingw32-objdump -p "$work/Postlark.exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
-  printf '| Postlark.exe %s, stripped | %s bytes (%.1f KiB) | | imports %s| <= 32 KiB, system DLLs only |\n' \
-    "$preset" "$size" "$(python3 -c "print($size / 1024)")" "$imports"
+for file in Postlark.exe:32 PostlarkMAPI.dll:40; do
+  for target in windows-x64:x86_64 windows-x86:i686; do
+    preset=${target%:*} arch=${target#*:} name=${file%:*}
+    $arch-w64-mingw32-strip -o "$work/$name" "build/$preset/$name"
+    size=$(stat -c %s "$work/$name")
+    imports=$($arch-w64-mingw32-objdump -p "$work/$name" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+    printf '| %s %s, stripped | %s bytes (%.1f KiB) | | imports %s| <= %s KiB, system DLLs only |\n' \
+      "$name" "$preset" "$size" "$(python3 -c "print($size / 1024)")" "$imports" "${file#*:}"
+  done
 done
 echo
 echo "Machine: $(uname -m), $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1)"

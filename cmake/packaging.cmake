@@ -2,9 +2,9 @@
 #
 # Linux: the program in bin/, its mail library in a private folder that it
 # finds by itself, the manual page, and a .deb that lintian accepts.
-# Windows: both programs, the README and the licence in one .zip, made from
-# the x86-64 build with the path of the 32-bit program in
-# POSTLARK_WINDOWS_X86_PROGRAM.
+# Windows: both programs and both mail libraries, the README and the
+# licence in one .zip, made from the x86-64 build with the 32-bit build's
+# folder in POSTLARK_WINDOWS_X86_BUILD.
 
 # The default is a placeholder in the reserved .invalid domain, which no
 # mail reaches: a release builder sets a real address.
@@ -56,11 +56,12 @@ started through GIO and given a private snapshot of the file.")
   set(CPACK_POSTLARK_BUILD ${CMAKE_BINARY_DIR})
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 else()
-  set(POSTLARK_WINDOWS_X86_PROGRAM "" CACHE FILEPATH
-      "The 32-bit Postlark.exe to package beside this build's own")
-  install(TARGETS Postlark RUNTIME DESTINATION x64)
-  if(POSTLARK_WINDOWS_X86_PROGRAM)
-    install(PROGRAMS ${POSTLARK_WINDOWS_X86_PROGRAM} DESTINATION x86)
+  set(POSTLARK_WINDOWS_X86_BUILD "" CACHE PATH
+      "The 32-bit build whose Postlark.exe and PostlarkMAPI.dll to package beside this one's")
+  install(TARGETS Postlark PostlarkMAPI RUNTIME DESTINATION x64)
+  if(POSTLARK_WINDOWS_X86_BUILD)
+    install(PROGRAMS ${POSTLARK_WINDOWS_X86_BUILD}/Postlark.exe
+                     ${POSTLARK_WINDOWS_X86_BUILD}/PostlarkMAPI.dll DESTINATION x86)
   endif()
   install(FILES README.md LICENSE DESTINATION .)
   set(CPACK_GENERATOR ZIP)

@@ -39,32 +39,36 @@ fi
 
 bash tools/fuzz.sh 30
 
-# Each Windows program is one file that needs only the system's own DLLs.
+# Each Windows program and library is one file that needs only the
+# system's own DLLs.
 for target in windows-x64:x86_64 windows-x86:i686; do
-  preset=${target%:*}
-  imports=$(${target#*:}-w64-mingw32-objdump -p "build/$preset/Postlark.exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | tr '\n' ' ')
-  echo "build/$preset/Postlark.exe imports: $imports"
-  for dll in $imports; do
-    case ${dll,,} in
-      kernel32.dll | advapi32.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll) ;;
-      *) echo "build/$preset/Postlark.exe imports $dll, which is not a system DLL" >&2; exit 1 ;;
-    esac
+  for file in build/${target%:*}/Postlark.exe build/${target%:*}/PostlarkMAPI.dll; do
+    imports=$(${target#*:}-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p' | sort -f | tr '\n' ' ')
+    echo "$file imports: $imports"
+    for dll in $imports; do
+      case ${dll,,} in
+        kernel32.dll | advapi32.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll) ;;
+        *) echo "$file imports $dll, which is not a system DLL" >&2; exit 1 ;;
+      esac
+    done
   done
 done
 # The release packages. The .deb is checked by the native tests. The .zip
-# must hold both programs, stripped, with the README and the licence.
+# must hold both programs (at most 32 KiB each) and both libraries (at
+# most 40 KiB), stripped, with the README and the licence.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 bash tools/package.sh >/dev/null
 zip=$(mktemp -d)
 cmake -E chdir "$zip" cmake -E tar xf "$PWD"/dist/Postlark-*-windows.zip
 zip_files=$(cd "$zip"/* && find . -type f | sort | tr '\n' ' ')
-[ "$zip_files" = "./LICENSE ./README.md ./x64/Postlark.exe ./x86/Postlark.exe " ] ||
+[ "$zip_files" = "./LICENSE ./README.md ./x64/Postlark.exe ./x64/PostlarkMAPI.dll ./x86/Postlark.exe ./x86/PostlarkMAPI.dll " ] ||
   { echo "the Windows package holds: $zip_files" >&2; exit 1; }
-for program in "$zip"/*/x64/Postlark.exe "$zip"/*/x86/Postlark.exe; do
-  size=$(stat -c %s "$program")
-  [ "$size" -le 32768 ] && x86_64-w64-mingw32-nm "$program" 2>&1 | grep -q 'no symbols' ||
-    { echo "${program#"$zip"/}: over 32 KiB or not stripped" >&2; exit 1; }
-  echo "packaged ${program#"$zip"/*/}: $size bytes, no symbols"
+for file in "$zip"/*/x*/Postlark*; do
+  size=$(stat -c %s "$file") limit=32768
+  [ "${file##*.}" = dll ] && limit=40960
+  [ "$size" -le $limit ] && x86_64-w64-mingw32-nm "$file" 2>&1 | grep -q 'no symbols' ||
+    { echo "${file#"$zip"/}: over $((limit / 1024)) KiB or not stripped" >&2; exit 1; }
+  echo "packaged ${file#"$zip"/*/}: $size bytes, no symbols"
 done
 
 # Two builds of the same sources in two folders must give the same bytes.
@@ -77,7 +81,7 @@ for copy in one the-other; do
        cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null
      done &&
      bash tools/package.sh >/dev/null &&
-     sha256sum build/windows-x64/Postlark.exe build/windows-x86/Postlark.exe \
+     sha256sum build/windows-x64/Postlark*.{exe,dll} build/windows-x86/Postlark*.{exe,dll} \
        build/native/Postlark build/native/libmapi32.so dist/*) >"$repro/$copy.sha256"
   echo "=== build in folder '$copy':" && cat "$repro/$copy.sha256"
   if (cd "$repro/$copy" && grep -lF "$repro" $(awk '{print $2}' "$repro/$copy.sha256")); then
