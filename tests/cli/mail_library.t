@@ -150,12 +150,23 @@ Calls at once, on threads with small stacks, each get their own message.
   handler: "mailto:?subject=thread%206" (windows)
   handler: "mailto:?subject=thread%207" (windows)
 
+A thread of the program's own that joined COM's multi-threaded apartment
+gets the link all the same, and stays in that apartment.
+
+  $ caller mta wide s b && handled (windows)
+  COM after the call: 1 (windows)
+  [26] (windows)
+  handler: "mailto:?subject=s&body=b" (windows)
+
 Where the user chose the new Outlook, the message is a draft with every
 recipient, text and file: 0.
 
   $ w='HKEY_CURRENT_USER\Software\Microsoft\Windows' c='HKEY_LOCAL_MACHINE\Software\Classes' (windows)
   $ outlook=("[$w\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice]" '"Progid"="AppXOutlook"' "[$c\\AppXOutlook\\Application]" '"AppUserModelID"="Microsoft.OutlookForWindows_8wekyb3d8bbwe!Microsoft.OutlookforWindows"' "[$w\\CurrentVersion\\App Paths\\olk.exe]" "@=\"Z:${outlook_program//\//\\\\}\"") (windows)
   $ mail_programs "${outlook[@]}" && regsvr32 app/PostlarkMAPI.dll && cp report.ref report.txt && cp data.ref data.bin (windows)
+  $ caller mta wide s b && drafted | grep -c X-Unsent (windows)
+  COM after the call: 1 (windows)
+  1 (windows)
   $ caller wide 'Weekly report' 'See the files' 'to|ann@example.com|Ann Example' 'cc|SMTP:bob@example.com' 'bcc|carl@example.org|Carl, Sales' "file|$(windows_path report.txt)|Report.txt" "file|$(windows_path data.bin)" && drafted report.ref data.ref (windows)
   olk: "%LOCALAPPDATA%\Postlark\…\message.eml" (windows)
   in: %LOCALAPPDATA%\Postlark (windows)

@@ -14,9 +14,14 @@
 //   mapi_caller hostile     records no caller should send: a line each
 //   mapi_caller threads N   N calls at once, each on a thread of its own,
 //                           with the subject "thread I" and no file
+//   mapi_caller mta MODE... any of these on a thread in COM's
+//                           multi-threaded apartment, which must stay
+//                           there: then prints how COM answers a second
+//                           CoInitializeEx (1, S_FALSE: still in it)
 #include <windows.h>
 
 #include <mapi.h>
+#include <objbase.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -261,6 +266,12 @@ int wmain(int argc, wchar_t** argv) {
   wcscpy(path + length, L"\\mapi32.dll");
   library = LoadLibraryW(path);
   if (library == nullptr) return 124;
+  bool mta = wcscmp(argv[1], L"mta") == 0 && argc > 2;
+  if (mta) {
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    --argc;
+    ++argv;
+  }
   int status = 125;
   if (wcscmp(argv[1], L"documents") == 0 && argc >= 4) status = Documents(argc - 2, argv + 2);
   else if (wcscmp(argv[1], L"session") == 0) status = Session();
@@ -268,6 +279,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (wcscmp(argv[1], L"hostile") == 0) status = Hostile();
   else if (wcscmp(argv[1], L"threads") == 0 && argc == 3) status = Threads(_wtoi(argv[2]));
   else if (argc >= 4) status = Send(argv[1], argc - 2, argv + 2);
+  if (mta) printf("COM after the call: %ld\n", static_cast<long>(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
   fflush(stdout);
   FreeLibrary(library);
   return status;
