@@ -130,9 +130,10 @@ a text's limit: here the next byte cannot be read at all.
   documents without a delimiter: 2 (windows)
   documents, paths without their end: 18 (windows)
 
-Calls at once, on threads with small stacks, each get their own message.
+Calls at once, on threads with small stacks, each get their own message,
+and their own copy of the file.
 
-  $ caller threads 8 && for i in {1..100}; do [ "$(cat link | wc -l)" = 8 ] && break; sleep 0.1; done && sort link | sed 's/^"[^"]*" /handler: /' && rm link (windows)
+  $ rm -rf "$appdata/Postlark" && caller threads 8 "$(windows_path report.ref)" && for i in {1..100}; do [ "$(cat link | wc -l)" = 8 ] && break; sleep 0.1; done && sort link | sed 's/^"[^"]*" /handler: /' && rm link (windows)
   thread 0: 26 (windows)
   thread 1: 26 (windows)
   thread 2: 26 (windows)
@@ -149,6 +150,10 @@ Calls at once, on threads with small stacks, each get their own message.
   handler: "mailto:?subject=thread%205" (windows)
   handler: "mailto:?subject=thread%206" (windows)
   handler: "mailto:?subject=thread%207" (windows)
+  $ cd "$appdata/Postlark" && ls */ | grep -c '^thread [0-7].txt$' && cat */* | tr -d '\r' | sort | uniq -c && cd - >/dev/null && rm -rf "$appdata/Postlark" (windows)
+  8 (windows)
+        8 figures
+ (windows)
 
 A thread of the program's own that joined COM's multi-threaded apartment
 gets the link all the same, and stays in that apartment.

@@ -12,8 +12,10 @@
 //   mapi_caller others      the functions Postlark does not offer, and
 //                           MAPIFreeBuffer
 //   mapi_caller hostile     records no caller should send: a line each
-//   mapi_caller threads N   N calls at once, each on a thread of its own,
-//                           with the subject "thread I" and no file
+//   mapi_caller threads N PATH
+//                           N calls at once, each on a thread of its own,
+//                           with the subject "thread I" and the file at
+//                           PATH as "thread I.txt"
 //   mapi_caller mta MODE... any of these on a thread in COM's
 //                           multi-threaded apartment, which must stay
 //                           there: then prints how COM answers a second
@@ -233,16 +235,23 @@ int Hostile() {
   return 0;
 }
 
+wchar_t* thread_file;
+
 DWORD WINAPI Thread(LPVOID argument) {
-  static wchar_t subjects[kMost][16];
+  static wchar_t subjects[kMost][16], names[kMost][16];
   int index = static_cast<int>(reinterpret_cast<INT_PTR>(argument));
   swprintf(subjects[index], 16, L"thread %d", index);
+  swprintf(names[index], 16, L"thread %d.txt", index);
+  MapiFileDescW file = {0, 0, 0xFFFFFFFFu, thread_file, names[index], nullptr};
   MapiMessageW message = {};
   message.lpszSubject = subjects[index];
+  message.nFileCount = 1;
+  message.lpFiles = &file;
   return Entry<LPMAPISENDMAILW>("MAPISendMailW")(0, 0, &message, 0, 0);
 }
 
-int Threads(int count) {
+int Threads(int count, wchar_t* path) {
+  thread_file = path;
   HANDLE threads[kMost];
   for (int i = 0; i < count; ++i)
     threads[i] = CreateThread(nullptr, 64 * 1024, Thread, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(i)),
@@ -277,7 +286,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (wcscmp(argv[1], L"session") == 0) status = Session();
   else if (wcscmp(argv[1], L"others") == 0) status = Others();
   else if (wcscmp(argv[1], L"hostile") == 0) status = Hostile();
-  else if (wcscmp(argv[1], L"threads") == 0 && argc == 3) status = Threads(_wtoi(argv[2]));
+  else if (wcscmp(argv[1], L"threads") == 0 && argc == 4) status = Threads(_wtoi(argv[2]), argv[3]);
   else if (argc >= 4) status = Send(argv[1], argc - 2, argv + 2);
   if (mta) printf("COM after the call: %ld\n", static_cast<long>(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
   fflush(stdout);
