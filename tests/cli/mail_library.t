@@ -77,12 +77,23 @@ both stay.
   (2) same.txt (windows)
   same.txt (windows)
 
-A missing file gives 11, a folder 12, and nothing opens; a message with no
-file opens all the same.
+A name with folders in it gives its last part; one no file can have (a
+device's, a colon) gives the file's own.
 
-  $ mkdir folder && caller wide s b 'file|missing.txt' && caller wide s b "file|$(windows_path folder)" && caller wide s b && handled (windows)
+  $ cp report.ref report.txt && cp data.ref data.bin && cp report.ref third.txt && caller wide s b "file|$(windows_path report.txt)|..\\..\\evil.txt" "file|$(windows_path data.bin)|CON.txt" "file|$(windows_path third.txt)|a:b" && handled >/dev/null && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
+  [26] (windows)
+  data.bin (windows)
+  evil.txt (windows)
+  third.txt (windows)
+
+A missing file gives 11, a folder 12, a link too long for a command line
+(here a body of 4,000 euro signs, 9 characters each) 18, and nothing
+opens; a message with no file opens all the same.
+
+  $ mkdir folder && caller wide s b 'file|missing.txt' && caller wide s b "file|$(windows_path folder)" && caller wide s "$(printf '€%.0s' {1..4000})" && caller wide s b && handled (windows)
   [11] (windows)
   [12] (windows)
+  [18] (windows)
   [26] (windows)
   handler: "mailto:?subject=s&body=b" (windows)
 
@@ -133,23 +144,17 @@ a text's limit: here the next byte cannot be read at all.
 Calls at once, on threads with small stacks, each get their own message,
 and their own copy of the file.
 
-  $ rm -rf "$appdata/Postlark" && caller threads 8 "$(windows_path report.ref)" && for i in {1..100}; do [ "$(cat link | wc -l)" = 8 ] && break; sleep 0.1; done && sort link | sed 's/^"[^"]*" /handler: /' && rm link (windows)
-  thread 0: 26 (windows)
-  thread 1: 26 (windows)
-  thread 2: 26 (windows)
-  thread 3: 26 (windows)
-  thread 4: 26 (windows)
-  thread 5: 26 (windows)
-  thread 6: 26 (windows)
-  thread 7: 26 (windows)
-  handler: "mailto:?subject=thread%200" (windows)
-  handler: "mailto:?subject=thread%201" (windows)
-  handler: "mailto:?subject=thread%202" (windows)
-  handler: "mailto:?subject=thread%203" (windows)
-  handler: "mailto:?subject=thread%204" (windows)
-  handler: "mailto:?subject=thread%205" (windows)
-  handler: "mailto:?subject=thread%206" (windows)
-  handler: "mailto:?subject=thread%207" (windows)
+  $ rm -rf "$appdata/Postlark" && caller threads 8 "$(windows_path report.ref)" | sed 's/^thread [0-7]: //' | uniq -c (windows)
+        8 26 (windows)
+  $ for i in {1..100}; do [ "$(cat link | wc -l)" = 8 ] && break; sleep 0.1; done && sed 's/^"[^"]*" //' link | sort | uniq -c && rm link (windows)
+        1 "mailto:?subject=thread%200" (windows)
+        1 "mailto:?subject=thread%201" (windows)
+        1 "mailto:?subject=thread%202" (windows)
+        1 "mailto:?subject=thread%203" (windows)
+        1 "mailto:?subject=thread%204" (windows)
+        1 "mailto:?subject=thread%205" (windows)
+        1 "mailto:?subject=thread%206" (windows)
+        1 "mailto:?subject=thread%207" (windows)
   $ cd "$appdata/Postlark" && ls */ | grep -c '^thread [0-7].txt$' && cat */* | tr -d '\r' | sort | uniq -c && cd - >/dev/null && rm -rf "$appdata/Postlark" (windows)
   8 (windows)
         8 figures
