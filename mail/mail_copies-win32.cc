@@ -34,10 +34,21 @@ bool IsFileName(const wchar_t* name) {
 // copy's path into `copy`. False where no copy could be made.
 bool CopyInto(const wchar_t* source, const wchar_t* folder, const wchar_t* name,
               wchar_t (&copy)[MAX_PATH]) {
-  for (int number = 1; number <= static_cast<int>(kMailMaxAttachments) + 1; ++number) {
-    int length = number == 1 ? _snwprintf(copy, MAX_PATH, L"%ls\\%ls", folder, name)
-                             : _snwprintf(copy, MAX_PATH, L"%ls\\(%d) %ls", folder, number, name);
-    if (length < 0 || length >= MAX_PATH) return false;
+  size_t folder_length = wcslen(folder), name_length = wcslen(name);
+  for (unsigned number = 1; number <= kMailMaxAttachments + 1; ++number) {
+    // "(N) " takes at most 5 characters: N has at most two digits.
+    if (folder_length + 1 + 5 + name_length >= MAX_PATH) return false;
+    wchar_t* end = copy + folder_length;
+    wmemcpy(copy, folder, folder_length);
+    *end++ = L'\\';
+    if (number > 1) {
+      *end++ = L'(';
+      if (number >= 10) *end++ = static_cast<wchar_t>(L'0' + number / 10);
+      *end++ = static_cast<wchar_t>(L'0' + number % 10);
+      *end++ = L')';
+      *end++ = L' ';
+    }
+    wmemcpy(end, name, name_length + 1);
     if (CopyFileW(source, copy, TRUE)) return true;
     if (GetLastError() != ERROR_FILE_EXISTS) return false;
   }
@@ -47,7 +58,7 @@ bool CopyInto(const wchar_t* source, const wchar_t* folder, const wchar_t* name,
 }  // namespace
 
 int32_t CopyMessageFiles(const MailMessage& message, wchar_t (&folder)[kDraftFolderCapacity],
-                  wchar_t (*paths)[MAX_PATH]) {
+                         wchar_t (*paths)[MAX_PATH]) {
   if (!MakeDraftFolder(folder)) return MAPI_E_ATTACHMENT_WRITE_FAILURE;
   for (size_t i = 0; i < message.attachment_count; ++i) {
     const MailAttachment& attachment = message.attachments[i];

@@ -1,5 +1,7 @@
 #include "shell.h"
 
+#include <wchar.h>
+
 #include "com.h"
 #include "simple_mapi.h"
 #include "system_library.h"
@@ -52,7 +54,7 @@ void ShowFiles(HMODULE shell32, CoTaskMemFreeFunction co_task_mem_free,
   if (parsed && count == 1) {
     show(items[0], 0, nullptr, 0);
   } else if (parsed && wcslen(full_paths[0]) < MAX_PATH) {
-    wcscpy(folder_path, full_paths[0]);
+    wmemcpy(folder_path, full_paths[0], wcslen(full_paths[0]) + 1);
     *wcsrchr(folder_path, L'\\') = L'\0';  // the paths are full
     if (SUCCEEDED(parse(folder_path, nullptr, &folder, 0, nullptr))) {
       show(folder, static_cast<UINT>(count), children, 0);
