@@ -112,9 +112,12 @@ ULONG ReadRecipient(const Recipient& record, UINT code_page, Arena* arena, MailR
   ULONG status = PutText(arena, record.lpszAddress, kMapiTextLimit, code_page, &address);
   if (status == SUCCESS_SUCCESS) status = PutText(arena, record.lpszName, kMapiTextLimit, code_page, &name);
   if (status != SUCCESS_SUCCESS) return status;
-  // Room for either's ASCII form.
-  char* room = reinterpret_cast<char*>(Reserve(arena, Length(record.lpszAddress, kMapiTextLimit) +
-                                                         Length(record.lpszName, kMapiTextLimit) + 2));
+  // Room for either's ASCII form: counted from the caller's texts, then
+  // taken for the forms now in the arena, whatever the caller has changed.
+  size_t units = address == nullptr
+                     ? Length(record.lpszAddress, kMapiTextLimit) + Length(record.lpszName, kMapiTextLimit)
+                     : wcslen(address) + wcslen(name);
+  char* room = reinterpret_cast<char*>(Reserve(arena, units + 2));
   if (room == nullptr) return arena->cursor == nullptr ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
   recipient->address = AddressOf(address, room);
   if (recipient->address == nullptr) {
