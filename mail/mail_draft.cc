@@ -1,5 +1,6 @@
 #include "mail_draft.h"
 
+#include <stdlib.h>
 #include <string.h>
 
 namespace {
@@ -196,14 +197,23 @@ void WriteQuotedPrintable(FILE* out, const char* body) {
   }
 }
 
-// Writes all of `in` in base64, in lines of 76 characters and CR LF,
-// through 4 KiB of buffers: a host's thread may have a small stack.
+// Writes all of `in` in base64, in lines of 76 characters and CR LF, a
+// block of lines at a time. Blocks of 1,024 lines from the heap take a
+// system call for each 57 KiB: stdio's own buffers of a few KiB would take
+// one every few lines, and a host's thread may have too small a stack for
+// them. Where the heap has no room, 24 lines on the stack do.
 bool WriteBase64File(FILE* out, FILE* in) {
-  const size_t kLines = 24;
-  unsigned char block[kLineBytes * kLines];
-  char text[(kLineBytes / 3 * 4 + 2) * kLines];
+  const size_t kLineText = kLineBytes / 3 * 4 + 2;
+  const size_t kSmallLines = 24, kLargeLines = 1024;
+  unsigned char small_block[kLineBytes * kSmallLines];
+  char small_text[kLineText * kSmallLines];
+  unsigned char* large = static_cast<unsigned char*>(malloc((kLineBytes + kLineText) * kLargeLines));
+  size_t lines = large != nullptr ? kLargeLines : kSmallLines;
+  unsigned char* block = large != nullptr ? large : small_block;
+  char* text = large != nullptr ? reinterpret_cast<char*>(large + kLineBytes * kLargeLines) : small_text;
+  bool written = true;
   for (;;) {
-    size_t read = fread(block, 1, sizeof block, in);
+    size_t read = fread(block, 1, kLineBytes * lines, in);
     size_t length = 0;
     for (size_t line = 0; line < read; line += kLineBytes) {
       size_t bytes = read - line < kLineBytes ? read - line : kLineBytes;
@@ -211,9 +221,11 @@ bool WriteBase64File(FILE* out, FILE* in) {
       memcpy(text + length, "\r\n", 2);
       length += 2;
     }
-    if (fwrite(text, 1, length, out) != length) return false;
-    if (read < sizeof block) return ferror(in) == 0;
+    written = fwrite(text, 1, length, out) == length;
+    if (!written || read < kLineBytes * lines) break;
   }
+  free(large);
+  return written && ferror(in) == 0;
 }
 
 // Writes the header `name` (with its ": ") with every recipient of
