@@ -1,5 +1,6 @@
 #include "mail_draft.h"
 
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -45,6 +46,27 @@ size_t EncodeBase64(const unsigned char* data, size_t size, char* text) {
     for (size_t padding = 3 - (size - whole); padding > 0; --padding) text[length - padding] = '=';
   }
   return length;
+}
+
+// Writes the base64 of `lines` whole lines of a file, at `data`, each
+// with its CR LF, into `text`; returns its length. Each group's three bytes
+// are read as one word with the byte after them, which the caller has:
+// one load where three would be, for the bulk of a large file.
+size_t EncodeLines(const unsigned char* data, size_t lines, char* text) {
+  char* start = text;
+  for (size_t line = 0; line < lines; ++line) {
+    for (const unsigned char* end = data + kLineBytes; data < end; data += 3, text += 4) {
+      uint32_t word = static_cast<uint32_t>(data[0]) << 24 | static_cast<uint32_t>(data[1]) << 16 |
+                      static_cast<uint32_t>(data[2]) << 8 | data[3];
+      text[0] = kBase64[word >> 26];
+      text[1] = kBase64[word >> 20 & 63];
+      text[2] = kBase64[word >> 14 & 63];
+      text[3] = kBase64[word >> 8 & 63];
+    }
+    memcpy(text, "\r\n", 2);
+    text += 2;
+  }
+  return static_cast<size_t>(text - start);
 }
 
 // Writes `escape` and the byte in two hexadecimal digits.
@@ -198,13 +220,14 @@ void WriteQuotedPrintable(FILE* out, const char* body) {
 }
 
 // Writes all of `in` in base64, in lines of 76 characters and CR LF, a
-// block of lines at a time. Blocks of 1,024 lines from the heap take a
-// system call for each 57 KiB: stdio's own buffers of a few KiB would take
-// one every few lines, and a host's thread may have too small a stack for
-// them. Where the heap has no room, 24 lines on the stack do.
+// block of lines at a time. Blocks of 4,096 lines (228 KiB of the file)
+// from the heap take a system call for each: stdio's own buffers of a few
+// KiB would take one every few lines, and a host's thread may have too
+// small a stack for them. Where the heap has no room, 24 lines on the
+// stack do.
 bool WriteBase64File(FILE* out, FILE* in) {
   const size_t kLineText = kLineBytes / 3 * 4 + 2;
-  const size_t kSmallLines = 24, kLargeLines = 1024;
+  const size_t kSmallLines = 24, kLargeLines = 4096;
   unsigned char small_block[kLineBytes * kSmallLines];
   char small_text[kLineText * kSmallLines];
   unsigned char* large = static_cast<unsigned char*>(malloc((kLineBytes + kLineText) * kLargeLines));
@@ -214,8 +237,10 @@ bool WriteBase64File(FILE* out, FILE* in) {
   bool written = true;
   for (;;) {
     size_t read = fread(block, 1, kLineBytes * lines, in);
-    size_t length = 0;
-    for (size_t line = 0; line < read; line += kLineBytes) {
+    // All whole lines but the last read a byte past their own.
+    size_t fast = read / kLineBytes > 0 ? read / kLineBytes - 1 : 0;
+    size_t length = EncodeLines(block, fast, text);
+    for (size_t line = fast * kLineBytes; line < read; line += kLineBytes) {
       size_t bytes = read - line < kLineBytes ? read - line : kLineBytes;
       length += EncodeBase64(block + line, bytes, text + length);
       memcpy(text + length, "\r\n", 2);
