@@ -128,8 +128,12 @@ TEST(DraftTest, BodyAndFileArriveExactly) {
       {long_line + "\n" + long_line, long_read + long_read},
       {"a \r\nb\t\nc \t\rd ", "body: 'a '\nbody: 'b\\t'\nbody: 'c \\t'\nbody: 'd '\n"},
   };
-  // Also one byte over a read of the attachment, which is 2,048 lines.
-  for (const std::string& file : {std::string(), every_byte, std::string(57 * 2048 + 1, 'z')}) {
+  // Also every byte value over more than a read of the attachment, which
+  // is 4,096 lines, ending in part of a line.
+  std::string blocks;
+  while (blocks.size() < 57 * 4096 + 59) blocks += every_byte;
+  blocks.resize(57 * 4096 + 59);
+  for (const std::string& file : {std::string(), every_byte, blocks}) {
     for (const auto& test : kBodies) {
       EXPECT_EQ(Write("s", test[0], "f", file).read, Read("Subject: s\n", test[1], "f", file.size()));
     }
