@@ -157,7 +157,7 @@ and their own copy of the file.
         1 "mailto:?subject=thread%207" (windows)
   $ cd "$appdata/Postlark" && ls */ | grep -c '^thread [0-7].txt$' && cat */* | tr -d '\r' | sort | uniq -c && cd - >/dev/null && rm -rf "$appdata/Postlark" (windows)
   8 (windows)
-        8 figures
+        8 figures (windows)
  (windows)
 
 A thread of the program's own that joined COM's multi-threaded apartment
