@@ -158,7 +158,6 @@ and their own copy of the file.
   $ cd "$appdata/Postlark" && ls */ | grep -c '^thread [0-7].txt$' && cat */* | tr -d '\r' | sort | uniq -c && cd - >/dev/null && rm -rf "$appdata/Postlark" (windows)
   8 (windows)
         8 figures (windows)
- (windows)
 
 A thread of the program's own that joined COM's multi-threaded apartment
 gets the link all the same, and stays in that apartment.
