@@ -5,7 +5,7 @@
 //   mapi_caller ansi|utf8|wide SUBJECT BODY [ITEM...]
 //     MAPISendMail with the ANSI code page (ulReserved 0) or UTF-8
 //     (ulReserved 65001), or MAPISendMailW; each ITEM is
-//     CLASS|ADDRESS|NAME (CLASS: orig, to, cc, bcc, or a number) or
+//     CLASS|ADDRESS|NAME (CLASS: orig, to, cc or bcc) or
 //     file|PATH|NAME, an empty field a null pointer
 //   mapi_caller documents DELIMITER PATHS [NAMES]
 //   mapi_caller session     logs on, mails with the session, logs off
@@ -63,18 +63,17 @@ void Fields(wchar_t* item, wchar_t* (&fields)[3]) {
   }
 }
 
+// MAPI_ORIG, MAPI_TO, MAPI_CC or MAPI_BCC, by its name.
 ULONG ClassOf(const wchar_t* name) {
   const wchar_t* const kNames[] = {L"orig", L"to", L"cc", L"bcc"};
-  for (ULONG i = 0; i < 4; ++i) {
-    if (wcscmp(name, kNames[i]) == 0) return i;
-  }
-  return static_cast<ULONG>(_wtoi(name));
+  ULONG i = 0;
+  while (i < 3 && wcscmp(name, kNames[i]) != 0) ++i;
+  return i;
 }
 
 int Send(const wchar_t* mode, int count, wchar_t** items) {
   static MapiRecipDescW recipients[kMost];
   static MapiFileDescW files[kMost];
-  static wchar_t* paths[kMost];
   MapiMessageW message = {};
   message.lpszSubject = items[0];
   message.lpszNoteText = items[1];
@@ -83,12 +82,10 @@ int Send(const wchar_t* mode, int count, wchar_t** items) {
   for (int i = 2; i < count; ++i) {
     wchar_t* fields[3];
     Fields(items[i], fields);
-    if (wcscmp(fields[0], L"file") == 0) {
-      paths[message.nFileCount] = fields[1];
+    if (wcscmp(fields[0], L"file") == 0)
       files[message.nFileCount++] = {0, 0, 0xFFFFFFFFu, fields[1], fields[2], nullptr};
-    } else {
+    else
       recipients[message.nRecipCount++] = {0, ClassOf(fields[0]), fields[2], fields[1], 0, nullptr};
-    }
   }
   ULONG status;
   if (wcscmp(mode, L"wide") == 0) {
@@ -115,7 +112,7 @@ int Send(const wchar_t* mode, int count, wchar_t** items) {
                                                    code_page == CP_UTF8 ? CP_UTF8 : 0);
   }
   for (ULONG i = 0; i < message.nFileCount; ++i) {
-    if (paths[i] != nullptr) DeleteFileW(paths[i]);
+    if (files[i].lpszPathName != nullptr) DeleteFileW(files[i].lpszPathName);
   }
   return static_cast<int>(status);
 }
