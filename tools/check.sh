@@ -22,12 +22,23 @@ note_skips() {
     reason="see build/$1/Testing/Temporary/LastTest.log"
   notes+=("$1: $(wc -w <<<"$skipped") of $(sed -n 's/.* tests failed out of //p' "$log") tests skipped ($skipped): $reason")
 }
+# Every preset's tests, counted: what ran and passed, failed, or skipped.
+passed=0 failed=0 skipped=0
+count_tests() {
+  local log=build/$1/ctest.log total failures skips
+  total=$(sed -n 's/.* tests failed out of //p' "$log")
+  failures=$(sed -n 's/.*, \([0-9]*\) tests failed out of .*/\1/p' "$log")
+  skips=$(grep -c -E '^\s+[0-9]+ - .* \(Skipped\)$' "$log" || true)
+  passed=$((passed + ${total:-0} - ${failures:-0} - skips)) failed=$((failed + ${failures:-0}))
+  skipped=$((skipped + skips))
+}
 for preset in "${presets[@]}"; do
   echo "=== $preset"
   cmake --preset "$preset" -DPOSTLARK_WARNINGS_AS_ERRORS=ON >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset" | tee "build/$preset/ctest.log"
   note_skips "$preset"
+  count_tests "$preset"
 done
 
 # The road of a kernel that cannot start 32-bit programs, where this one can:
@@ -112,3 +123,5 @@ if [ ${#notes[@]} -eq 0 ]; then
 else
   printf 'NOTE: %s\n' "${notes[@]}"
 fi
+# The last line, as test runners close: how many of all the tests passed.
+echo "tests: $passed passed, $failed failed, $skipped skipped"
