@@ -28,16 +28,25 @@ case $action in
       { [ "$bits" = 32 ] && grep -q 'Exec format error' <<<"$version" &&
           skip "this kernel cannot start Wine's 32-bit loader (Exec format error)"; echo "$version"; exit 1; }
     echo "$version"
-    # Only our MAPI32.DLL loads, and none of Wine's .NET or HTML parts.
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      WINEDLLOVERRIDES=mscoree,mshtml= "$wine" wineboot --init </dev/null >/dev/null 2>&1 &&
-        wineserver --wait || { echo "the Wine prefix could not be made"; exit 1; }
-    fi
-    { wineserver -p; "$wine" wineboot; } </dev/null >/dev/null 2>&1
-    # The probe, with no program to run, ends with 125.
-    "$wine" "$probe" </dev/null >/dev/null 2>&1
-    status=$?
-    [ $status -eq 125 ] && exit 0
+    # Only our MAPI32.DLL loads, and none of Wine's .NET or HTML parts. A
+    # prefix that cannot run the probe (one made while 32-bit Wine was
+    # missing, say) is made anew, once.
+    [ -f "$WINEPREFIX/system.reg" ] && fresh= || fresh=yes
+    for attempt in 1 2; do
+      if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        WINEDLLOVERRIDES=mscoree,mshtml= "$wine" wineboot --init </dev/null >/dev/null 2>&1 &&
+          wineserver --wait || { echo "the Wine prefix could not be made"; exit 1; }
+      fi
+      { wineserver -p; "$wine" wineboot; } </dev/null >/dev/null 2>&1
+      # The probe, with no program to run, ends with 125.
+      "$wine" "$probe" </dev/null >/dev/null 2>&1
+      status=$?
+      [ $status -eq 125 ] && exit 0
+      [ -z "$fresh" ] && [ $attempt = 1 ] || break
+      echo "Wine could not run $probe in the prefix there was (status $status): making it anew"
+      wineserver -k </dev/null >/dev/null 2>&1
+      rm -rf "$WINEPREFIX"
+    done
     if [ "$bits" = 32 ] && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'ok installed'; then
       skip "32-bit Wine (wine32:i386) is not installed"
     fi
