@@ -22,3 +22,39 @@ bool StartCom(Com* com) {
   if (com->ole32 != nullptr) FreeLibrary(com->ole32);
   return false;
 }
+
+namespace {
+
+struct ApartmentCall {
+  LPTHREAD_START_ROUTINE function;
+  LPVOID context;
+};
+
+DWORD WINAPI RunInApartment(LPVOID argument) {
+  const ApartmentCall* call = static_cast<const ApartmentCall*>(argument);
+  Com com;
+  bool started = StartCom(&com);
+  call->function(call->context);
+  if (started) EndCom(&com);
+  return 0;
+}
+
+}  // namespace
+
+bool RunInSingleThreadedApartment(LPTHREAD_START_ROUTINE function, LPVOID context) {
+  Com com;
+  if (StartCom(&com)) {
+    bool here = com.initialized;  // not where the thread is in the MTA
+    if (here) function(context);
+    EndCom(&com);
+    if (here) return true;
+  }
+  // The shell and the programs it asks may be COM servers that want a
+  // single-threaded apartment, and would fail in the caller's.
+  ApartmentCall call = {function, context};
+  HANDLE thread = CreateThread(nullptr, 0, RunInApartment, &call, 0, nullptr);
+  if (thread == nullptr) return false;
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  return true;
+}

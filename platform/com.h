@@ -34,4 +34,12 @@ inline void EndCom(Com* com) {
   FreeLibrary(com->ole32);
 }
 
+/// Runs `function(context)` where the shell can be called: on this thread
+/// where it is in a single-threaded apartment or can join one (for the
+/// call); else, on a thread in the multi-threaded apartment or one that
+/// cannot take COM, on a thread of its own in a single-threaded apartment,
+/// which it waits for. This thread stays as it was. False where no thread
+/// could be started for it.
+bool RunInSingleThreadedApartment(LPTHREAD_START_ROUTINE function, LPVOID context);
+
 #endif  // POSTLARK_PLATFORM_COM_H_
