@@ -57,14 +57,23 @@ bool CopyInto(const wchar_t* source, const wchar_t* folder, const wchar_t* name,
 
 }  // namespace
 
+const wchar_t* LastComponent(const wchar_t* path) {
+  const wchar_t* name = path;
+  for (const wchar_t* c = path; *c != L'\0'; ++c) {
+    if (*c == L'\\' || *c == L'/') name = c + 1;
+  }
+  return name;
+}
+
 int32_t CopyMessageFiles(const MailMessage& message, wchar_t (&folder)[kDraftFolderCapacity],
                          wchar_t (*paths)[MAX_PATH]) {
   if (!MakeDraftFolder(folder)) return MAPI_E_ATTACHMENT_WRITE_FAILURE;
   for (size_t i = 0; i < message.attachment_count; ++i) {
     const MailAttachment& attachment = message.attachments[i];
-    // The name the caller gave, where a file can have it; else its own.
-    const wchar_t* name = attachment.name;
-    if (!IsFileName(name)) name = wcsrchr(attachment.full_path, L'\\') + 1;
+    // The last part of the name the caller gave, where a file can have it;
+    // else the file's own.
+    const wchar_t* name = LastComponent(attachment.name);
+    if (!IsFileName(name)) name = LastComponent(attachment.full_path);
     if (!CopyInto(attachment.full_path, folder, name, paths[i])) {
       RemoveDraftFolder(folder);
       return MAPI_E_ATTACHMENT_WRITE_FAILURE;

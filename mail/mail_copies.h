@@ -12,4 +12,7 @@
 int32_t CopyMessageFiles(const MailMessage& message, wchar_t (&folder)[kDraftFolderCapacity],
                          wchar_t (*paths)[MAX_PATH]);
 
+/// What follows the last "\" or "/" of `path`: a file's own name.
+const wchar_t* LastComponent(const wchar_t* path);
+
 #endif  // POSTLARK_MAIL_MAIL_COPIES_H_
