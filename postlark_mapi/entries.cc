@@ -5,7 +5,9 @@
 #include <stdlib.h>
 #include <wchar.h>
 
+#include "mail_address.h"
 #include "mail_message.h"
+#include "mapi_buffer.h"
 #include "mapi_message.h"
 #include "simple_mapi.h"
 
@@ -16,11 +18,11 @@ ULONG WINAPI MAPISendMailW(LHANDLE session, ULONG_PTR window, lpMapiMessageW mes
 
 namespace {
 
-// There is nothing to log on to: the one session is this library's own
-// address, the same for every caller and kept nowhere.
-LHANDLE Session() { return reinterpret_cast<LHANDLE>(&Session); }
-
-bool IsSession(LHANDLE session) { return session == 0 || session == Session(); }
+// There is nothing to log on to: every session is this one, a small
+// number that is the same in every process and for every load of the
+// library, and fits the 32 bits some callers keep it in. The send
+// functions take any session as none.
+const LHANDLE kSession = 1;
 
 // Word and others call the narrow MAPISendMail with UTF-8 texts and say
 // so with this code page in `ulReserved`.
@@ -58,29 +60,52 @@ extern "C" {
 
 ULONG WINAPI MAPILogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE session) {
   if (session == nullptr) return MAPI_E_FAILURE;
-  *session = Session();
+  *session = kSession;
   return SUCCESS_SUCCESS;
 }
 
 ULONG WINAPI MAPILogoff(LHANDLE session, ULONG_PTR, FLAGS, ULONG) {
-  return session == Session() ? SUCCESS_SUCCESS : MAPI_E_INVALID_SESSION;
+  return session == kSession ? SUCCESS_SUCCESS : MAPI_E_INVALID_SESSION;
 }
 
-// Postlark hands no caller a buffer of its own: nothing is freed but a
-// null pointer, which is no buffer at all.
-ULONG WINAPI MAPIFreeBuffer(LPVOID buffer) {
-  return buffer == nullptr ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
+ULONG WINAPI MAPIFreeBuffer(LPVOID buffer) { return FreeRecipientBuffer(buffer); }
+
+// Any text that holds one address resolves to it, with or without
+// MAPI_DIALOG: there is no address book to show. The name is the text as
+// given, which still holds the address for a caller that sends the name
+// alone.
+ULONG WINAPI MAPIResolveName(LHANDLE, ULONG_PTR, LPSTR name, FLAGS, ULONG, lpMapiRecipDesc* recipient) {
+  if (recipient == nullptr) return MAPI_E_FAILURE;
+  *recipient = nullptr;
+  size_t length = name == nullptr ? 0 : strnlen(name, kMapiTextLimit);
+  wchar_t wide[kMapiTextLimit];
+  int units = length == 0 || length == kMapiTextLimit
+                  ? 0
+                  : MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, name, static_cast<int>(length), wide,
+                                        static_cast<int>(kMapiTextLimit - 1));
+  wide[units] = L'\0';
+  FoundAddress found;
+  if (units == 0 || !FindMailAddress(wide, &found)) return MAPI_E_UNKNOWN_RECIPIENT;
+  size_t address_length = strlen(found.address);
+  char* texts = nullptr;
+  MapiRecipDesc* resolved = AllocateRecipientBuffer(length + 1 + 5 + address_length + 1, &texts);
+  if (resolved == nullptr) return MAPI_E_INSUFFICIENT_MEMORY;
+  resolved->ulRecipClass = MAPI_TO;
+  resolved->lpszName = static_cast<LPSTR>(memcpy(texts, name, length));
+  resolved->lpszAddress = texts + length + 1;
+  memcpy(resolved->lpszAddress, "SMTP:", 5);
+  memcpy(resolved->lpszAddress + 5, found.address, address_length + 1);
+  *recipient = resolved;
+  return SUCCESS_SUCCESS;
 }
 
 // With or without MAPI_DIALOG, the message opens for the user: Postlark
 // never sends by itself.
-ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLAGS, ULONG reserved) {
-  if (!IsSession(session)) return MAPI_E_INVALID_SESSION;
+ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR, lpMapiMessage message, FLAGS, ULONG reserved) {
   return SendMapiMessage(message, reserved == kUtf8Reserved ? CP_UTF8 : CP_ACP);
 }
 
-ULONG WINAPI MAPISendMailW(LHANDLE session, ULONG_PTR, lpMapiMessageW message, FLAGS, ULONG) {
-  if (!IsSession(session)) return MAPI_E_INVALID_SESSION;
+ULONG WINAPI MAPISendMailW(LHANDLE, ULONG_PTR, lpMapiMessageW message, FLAGS, ULONG) {
   return SendMapiMessage(message);
 }
 
@@ -123,24 +148,26 @@ ULONG WINAPI MAPISendDocuments(ULONG_PTR window, LPSTR delimiters, LPSTR paths, 
 }
 
 // Reading, saving and addressing need a mail store and an address book:
-// the user's mail program has them, and Postlark does not reach it.
-ULONG WINAPI MAPIFindNext(LHANDLE, ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPSTR) {
-  return MAPI_E_NOT_SUPPORTED;
+// the user's mail program has them, and Postlark does not reach it. An
+// empty inbox is the truth a caller can act on. Every output is set.
+ULONG WINAPI MAPIFindNext(LHANDLE, ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPSTR message_id) {
+  if (message_id != nullptr) *message_id = '\0';
+  return MAPI_E_NO_MESSAGES;
 }
-ULONG WINAPI MAPIReadMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG, lpMapiMessage*) {
+ULONG WINAPI MAPIReadMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG, lpMapiMessage* message) {
+  if (message != nullptr) *message = nullptr;
+  return MAPI_E_INVALID_MESSAGE;
+}
+ULONG WINAPI MAPIAddress(LHANDLE, ULONG_PTR, LPSTR, ULONG, LPSTR, ULONG, lpMapiRecipDesc, FLAGS, ULONG,
+                         LPULONG count, lpMapiRecipDesc* recipients) {
+  if (count != nullptr) *count = 0;
+  if (recipients != nullptr) *recipients = nullptr;
   return MAPI_E_NOT_SUPPORTED;
 }
 ULONG WINAPI MAPISaveMail(LHANDLE, ULONG_PTR, lpMapiMessage, FLAGS, ULONG, LPSTR) {
   return MAPI_E_NOT_SUPPORTED;
 }
 ULONG WINAPI MAPIDeleteMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG) { return MAPI_E_NOT_SUPPORTED; }
-ULONG WINAPI MAPIAddress(LHANDLE, ULONG_PTR, LPSTR, ULONG, LPSTR, ULONG, lpMapiRecipDesc, FLAGS, ULONG,
-                         LPULONG, lpMapiRecipDesc*) {
-  return MAPI_E_NOT_SUPPORTED;
-}
 ULONG WINAPI MAPIDetails(LHANDLE, ULONG_PTR, lpMapiRecipDesc, FLAGS, ULONG) { return MAPI_E_NOT_SUPPORTED; }
-ULONG WINAPI MAPIResolveName(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG, lpMapiRecipDesc*) {
-  return MAPI_E_NOT_SUPPORTED;
-}
 
 }  // extern "C"

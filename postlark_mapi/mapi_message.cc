@@ -3,8 +3,9 @@
 #include <string.h>
 #include <stdlib.h>
 #include <wchar.h>
-#include <wctype.h>
 
+#include "com.h"
+#include "mail_address.h"
 #include "mail_copies.h"
 #include "mail_message.h"
 
@@ -71,64 +72,41 @@ wchar_t* Reserve(Arena* arena, size_t units) {
   return room;
 }
 
-// Whether `name`, with any "SMTP:" before it, is `address` in any case.
-bool NamesAddress(const wchar_t* name, const char* address) {
-  if (_wcsnicmp(name, L"SMTP:", 5) == 0) name += 5;
-  for (; *name != L'\0'; ++name, ++address) {
-    if (*name > 0x7E || towlower(*name) != towlower(static_cast<unsigned char>(*address)))
-      return false;
-  }
-  return *address == '\0';
-}
-
-// The address `text` stands for, with any "SMTP:" before it, written in
-// ASCII into `room`; null where it is not one.
-const char* AddressOf(const wchar_t* text, char* room) {
-  if (text == nullptr) return nullptr;
-  if (_wcsnicmp(text, L"SMTP:", 5) == 0) text += 5;
-  size_t length = wcslen(text);
-  for (size_t i = 0; i <= length; ++i) {
-    if (text[i] > 0x7E) return nullptr;
-    room[i] = static_cast<char>(text[i]);
-  }
-  return IsMailAddress(room) ? room : nullptr;
-}
-
-// The last component of `path`: what follows its last "\" or "/".
-const wchar_t* LastComponent(const wchar_t* path) {
-  const wchar_t* name = path;
-  for (const wchar_t* c = path; *c != L'\0'; ++c) {
-    if (*c == L'\\' || *c == L'/') name = c + 1;
-  }
-  return name;
-}
-
+// Takes the recipient `record` into `recipient`: its address from the
+// first field that holds one, the address field before the name; the name
+// beside it there, else the other field's (its name part, where it holds
+// an address too). An entry with no text at all is left out, as a null
+// address; one whose texts hold no address is refused.
 template <typename Recipient>
 ULONG ReadRecipient(const Recipient& record, UINT code_page, Arena* arena, MailRecipient* recipient) {
   static const DraftRecipientClass kClasses[] = {kDraftTo, kDraftTo, kDraftCc, kDraftBcc};
   if (record.ulRecipClass > MAPI_BCC) return MAPI_E_BAD_RECIPTYPE;
   recipient->recipient_class = kClasses[record.ulRecipClass];
+  recipient->address = nullptr;
   const wchar_t *address = nullptr, *name = nullptr;
   ULONG status = PutText(arena, record.lpszAddress, kMapiTextLimit, code_page, &address);
   if (status == SUCCESS_SUCCESS) status = PutText(arena, record.lpszName, kMapiTextLimit, code_page, &name);
-  if (status != SUCCESS_SUCCESS) return status;
-  // Room for either's ASCII form: counted from the caller's texts, then
-  // taken for the forms now in the arena, whatever the caller has changed.
-  size_t units = address == nullptr
-                     ? Length(record.lpszAddress, kMapiTextLimit) + Length(record.lpszName, kMapiTextLimit)
-                     : wcslen(address) + wcslen(name);
-  char* room = reinterpret_cast<char*>(Reserve(arena, units + 2));
-  if (room == nullptr) return arena->cursor == nullptr ? SUCCESS_SUCCESS : MAPI_E_FAILURE;
-  recipient->address = AddressOf(address, room);
-  if (recipient->address == nullptr) {
-    // Many callers give the address as the name alone.
-    recipient->address = AddressOf(name, room);
-    name = nullptr;
+  char* room = reinterpret_cast<char*>(Reserve(arena, kMailAddressCapacity / sizeof(wchar_t) + 1));
+  if (status != SUCCESS_SUCCESS || arena->cursor == nullptr) return status;
+  if (room == nullptr) return MAPI_E_FAILURE;
+  if (*address == L'\0' && *name == L'\0') return SUCCESS_SUCCESS;
+  FoundAddress found, other_found;
+  const wchar_t* other = name;
+  if (!FindMailAddress(address, &found)) {
+    if (!FindMailAddress(name, &found)) return MAPI_E_INVALID_RECIPS;
+    other = address;
   }
-  if (recipient->address == nullptr) return MAPI_E_INVALID_RECIPS;
-  // A name that is the address itself says nothing more.
-  bool plain = name == nullptr || *name == L'\0' || NamesAddress(name, recipient->address);
-  recipient->name = plain ? nullptr : name;
+  memcpy(room, found.address, strlen(found.address) + 1);
+  recipient->address = room;
+  bool other_holds_address = FindMailAddress(other, &other_found);
+  const FoundAddress& named = found.name == nullptr && other_holds_address ? other_found : found;
+  if (named.name != nullptr) {
+    // The name part ends where its brackets begin: the arena's copy is ours.
+    const_cast<wchar_t*>(named.name)[named.name_length] = L'\0';
+    recipient->name = named.name;
+  } else {
+    recipient->name = other_holds_address || *other == L'\0' ? nullptr : other;
+  }
   return SUCCESS_SUCCESS;
 }
 
@@ -146,8 +124,9 @@ ULONG ReadAttachment(const File& record, UINT code_page, Arena* arena, MailAttac
   DWORD length = *path == L'\0' ? 0 : GetFullPathNameW(path, MAX_PATH, full_path, nullptr);
   if (length >= MAX_PATH) return MAPI_E_TEXT_TOO_LARGE;
   attachment->full_path = full_path;
-  // The name the caller gave, else the file's own.
-  attachment->name = *LastComponent(name) != L'\0' ? LastComponent(name) : LastComponent(full_path);
+  // The name the caller gave, whole: a name is no path, and the copies
+  // take what a file can be named of it. Else the file's own.
+  attachment->name = *name != L'\0' ? name : LastComponent(full_path);
   return SUCCESS_SUCCESS;
 }
 
@@ -169,13 +148,27 @@ ULONG ReadMessage(const Message* record, UINT code_page, Arena* arena, MailMessa
   for (ULONG i = 0; status == SUCCESS_SUCCESS && i < record->nRecipCount; ++i) {
     // The sender is the mail program's own account.
     if (record->lpRecips[i].ulRecipClass == MAPI_ORIG) continue;
-    status = ReadRecipient(record->lpRecips[i], code_page, arena, &recipients[message->recipient_count++]);
+    status = ReadRecipient(record->lpRecips[i], code_page, arena, &recipients[message->recipient_count]);
+    if (recipients[message->recipient_count].address != nullptr) ++message->recipient_count;
   }
   message->attachments = attachments;
   message->attachment_count = record->nFileCount;
   for (ULONG i = 0; status == SUCCESS_SUCCESS && i < record->nFileCount; ++i)
     status = ReadAttachment(record->lpFiles[i], code_page, arena, &attachments[i]);
   return status;
+}
+
+struct MessageCall {
+  const MailMessage* message;
+  int32_t status;
+};
+
+// Opens the message with copies of its files, in a single-threaded
+// apartment, as the shell wants.
+DWORD WINAPI Open(LPVOID argument) {
+  MessageCall* call = static_cast<MessageCall*>(argument);
+  call->status = MailWithoutMapi(*call->message, CopyMessageFiles);
+  return 0;
 }
 
 template <typename Message>
@@ -190,7 +183,9 @@ ULONG Send(const Message* record, UINT code_page) {
   if (block == nullptr) return MAPI_E_INSUFFICIENT_MEMORY;
   arena = {static_cast<wchar_t*>(block), static_cast<wchar_t*>(block) + arena.units, 0};
   status = ReadMessage(record, code_page, &arena, &message, recipients, attachments);
-  if (status == SUCCESS_SUCCESS) status = static_cast<ULONG>(MailWithoutMapi(message, CopyMessageFiles));
+  MessageCall call = {&message, MAPI_E_FAILURE};
+  if (status == SUCCESS_SUCCESS)
+    status = RunInSingleThreadedApartment(Open, &call) ? static_cast<ULONG>(call.status) : MAPI_E_INSUFFICIENT_MEMORY;
   free(block);
   return status;
 }

@@ -32,6 +32,76 @@ LSTATUS RemoveValue(HKEY key, const wchar_t* name) {
   return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
 }
 
+// Where programs look before they offer mail: Simple MAPI is there where
+// this key's MAPI is "1" (win.ini's [Mail] section maps to it). Both
+// registry views, for programs of either bitness; under Postlark's key,
+// what each held before, where registering set it: its text, or REG_NONE
+// for none.
+const wchar_t kMessaging[] = L"SOFTWARE\\Microsoft\\Windows Messaging Subsystem";
+const wchar_t kMapi[] = L"MAPI";
+struct MessagingView {
+  REGSAM view;
+  const wchar_t* previous;
+};
+const MessagingView kMessagingViews[] = {{KEY_WOW64_64KEY, L"PreviousMAPI"},
+                                         {KEY_WOW64_32KEY, L"PreviousMAPI32"}};
+
+// Whether `key` has the value `name`, and its type.
+bool HasValue(HKEY key, const wchar_t* name, DWORD* type) {
+  return RegQueryValueExW(key, name, nullptr, type, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+LSTATUS OfferSimpleMapi(HKEY postlark) {
+  LSTATUS error = ERROR_SUCCESS;
+  for (const MessagingView& view : kMessagingViews) {
+    HKEY messaging = nullptr;
+    error = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kMessaging, 0, nullptr, 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE | view.view, nullptr, &messaging, nullptr);
+    if (error != ERROR_SUCCESS) break;
+    wchar_t value[256];
+    DWORD size = sizeof value, type = REG_NONE;
+    LSTATUS read = RegGetValueW(messaging, nullptr, kMapi, RRF_RT_REG_SZ, nullptr, value, &size);
+    // A value of another kind, or too long for one, is not for us to touch.
+    if (read == ERROR_FILE_NOT_FOUND || (read == ERROR_SUCCESS && wcscmp(value, L"1") != 0)) {
+      // Registered again, it keeps what it kept the first time.
+      if (!HasValue(postlark, view.previous, &type))
+        error = read == ERROR_SUCCESS ? WriteString(postlark, view.previous, value)
+                                      : RegSetValueExW(postlark, view.previous, 0, REG_NONE, nullptr, 0);
+      if (error == ERROR_SUCCESS) error = WriteString(messaging, kMapi, L"1");
+    }
+    RegCloseKey(messaging);
+    if (error != ERROR_SUCCESS) break;
+  }
+  return error;
+}
+
+// Gives each view's MAPI back what registering replaced, where it is
+// still "1".
+LSTATUS WithdrawSimpleMapi(HKEY clients) {
+  HKEY postlark = nullptr;
+  LSTATUS error = RegOpenKeyExW(clients, kPostlark, 0, KEY_QUERY_VALUE, &postlark);
+  if (error != ERROR_SUCCESS) return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
+  for (const MessagingView& view : kMessagingViews) {
+    wchar_t previous[256], value[256];
+    DWORD type = REG_NONE;
+    if (!HasValue(postlark, view.previous, &type)) continue;
+    if (type == REG_SZ) error = ReadString(postlark, nullptr, view.previous, previous);
+    HKEY messaging = nullptr;
+    if (error == ERROR_SUCCESS)
+      error = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMessaging, 0, KEY_QUERY_VALUE | KEY_SET_VALUE | view.view,
+                            &messaging);
+    if (error == ERROR_FILE_NOT_FOUND) error = ERROR_SUCCESS;
+    if (error != ERROR_SUCCESS || messaging == nullptr) break;
+    error = ReadString(messaging, nullptr, kMapi, value);
+    if (error == ERROR_SUCCESS && wcscmp(value, L"1") == 0)
+      error = type == REG_SZ ? WriteString(messaging, kMapi, previous) : RemoveValue(messaging, kMapi);
+    RegCloseKey(messaging);
+    if (error != ERROR_SUCCESS) break;
+  }
+  RegCloseKey(postlark);
+  return error;
+}
+
 }  // namespace
 
 HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library) {
@@ -52,6 +122,7 @@ HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library) {
                                  : RemoveValue(postlark, kPreviousDefault);
     if (error == ERROR_SUCCESS) error = WriteString(postlark, nullptr, kPostlark);
     if (error == ERROR_SUCCESS) error = WriteString(postlark, L"DLLPath", library);
+    if (error == ERROR_SUCCESS && root == HKEY_LOCAL_MACHINE) error = OfferSimpleMapi(postlark);
     RegCloseKey(postlark);
     if (error == ERROR_SUCCESS) error = WriteString(clients, nullptr, kPostlark);
   }
@@ -72,6 +143,7 @@ HRESULT UnregisterMailLibrary(HKEY root) {
     if (error == ERROR_SUCCESS)
       error = *previous != L'\0' ? WriteString(clients, nullptr, previous) : RemoveValue(clients, nullptr);
   }
+  if (error == ERROR_SUCCESS && root == HKEY_LOCAL_MACHINE) error = WithdrawSimpleMapi(clients);
   if (error == ERROR_SUCCESS) {
     error = RegDeleteKeyW(clients, kPostlark);
     if (error == ERROR_FILE_NOT_FOUND) error = ERROR_SUCCESS;
