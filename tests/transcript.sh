@@ -95,20 +95,28 @@ drafted() {
 # Under Wine, `caller ARGS` runs $caller, a program that calls Wine's own
 # MAPI32.DLL, as `postlark` runs Postlark; `regsvr32 ARGS` runs the
 # system's regsvr32 of the program's bitness, silently; `mail_keys ROOT`
-# prints ROOT\Software\Clients\Mail with its keys, as Wine's reg does;
-# `windows_path FILE` the path of the working folder's FILE as Wine names it.
+# prints ROOT\Software\Clients\Mail with its keys, as Wine's reg does
+# (but what the library keeps of the MAPI value, which `simple_mapi` shows);
+# `windows_path FILE` the path of the working folder's FILE as Wine names it;
+# `simple_mapi` the MAPI value that programs check before they offer mail.
 caller() {
   cp -n "$caller" app/ && WINEDLLOVERRIDES=mapi32=b program_path=app/$(basename "$caller") postlark "$@"
 }
 regsvr32() {
   program_path="C:\\windows\\${system_dir##*/}\\regsvr32.exe" postlark /s "$@"
 }
+simple_mapi() {
+  local value
+  value=$("$wine" reg query 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows Messaging Subsystem' /v MAPI \
+            </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^ *MAPI *REG_SZ *//p')
+  echo "MAPI: ${value:-none}"
+}
 windows_path() {
   local path=Z:${PWD//\//\\}\\$1
   printf '%s' "${path//\//\\}"
 }
 mail_keys() {
-  "$wine" reg query "$1\\Software\\Clients\\Mail" /s </dev/null 2>/dev/null | tr -d '\r' | grep -v '^$'
+  "$wine" reg query "$1\\Software\\Clients\\Mail" /s </dev/null 2>/dev/null | tr -d '\r' | grep -v -e '^$' -e PreviousMAPI
 }
 placeholder=${work:?}/mapi32-placeholder.dll
 mkdir -p "$work" || exit 2

@@ -3,10 +3,13 @@ MAPI: registered as the default mail program, it takes their calls through
 the system's MAPI32.DLL (here Wine's) and opens each message as
 Postlark.exe does. `regsvr32` registers it for the machine, keeping the
 default before it; again, it keeps the same one; `/u` gives that back.
+So too the MAPI value that programs check before they offer mail.
 
   $ appdata=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local) && rm -rf "$appdata/Postlark" (windows)
-  $ m='HKEY_LOCAL_MACHINE\Software\Clients\Mail' && mail_programs "[$m]" '@="Native Mail Client"' && cp "$mapi_library" app/ (windows)
-  $ regsvr32 app/PostlarkMAPI.dll && regsvr32 app/PostlarkMAPI.dll && mail_keys HKLM (windows)
+  $ m='HKEY_LOCAL_MACHINE\Software\Clients\Mail' s='[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows Messaging Subsystem]' (windows)
+  $ mail_programs "[$m]" '@="Native Mail Client"' "$s" '"MAPI"="0"' && cp "$mapi_library" app/ (windows)
+  $ regsvr32 app/PostlarkMAPI.dll && regsvr32 app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM (windows)
+  MAPI: 1 (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
       (Default)    REG_SZ    Postlark (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
@@ -15,14 +18,15 @@ default before it; again, it keeps the same one; `/u` gives that back.
       (Default)    REG_SZ    Postlark (windows)
       DLLPath    REG_SZ    $WORK\app\PostlarkMAPI.dll (windows)
       PreviousDefault    REG_SZ    Native Mail Client (windows)
-  $ regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
+  $ regsvr32 /u app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM (windows)
+  MAPI: 0 (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
       (Default)    REG_SZ    Native Mail Client (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
       DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
 
-Another default since then stays; without a default before, there is none
-after. For the user alone, `/n /i:user`, and the machine's keys stay as
+Another default since then stays; without a default or a MAPI value
+before, there is none after. For the user alone, `/n /i:user`, and the machine's keys stay as
 they are; anything else after `/i:` is refused.
 
   $ regsvr32 app/PostlarkMAPI.dll && mail_programs "[$m]" '@="Other"' && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
@@ -30,7 +34,9 @@ they are; anything else after `/i:` is refused.
       (Default)    REG_SZ    Other (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
       DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
-  $ mail_programs "[-$m]" && regsvr32 app/PostlarkMAPI.dll && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM | grep -c -e Default -e Postlark (windows)
+  $ mail_programs "[-$m]" "$s" '"MAPI"=-' && regsvr32 app/PostlarkMAPI.dll && simple_mapi && regsvr32 /u app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM | grep -c -e Default -e Postlark (windows)
+  MAPI: 1 (windows)
+  MAPI: none (windows)
   0 (windows)
   $ mail_programs "[$m]" '@="Native Mail Client"' && regsvr32 /n /i:user app/PostlarkMAPI.dll && mail_keys HKCU && mail_keys HKLM | head -n 2 (windows)
   HKEY_CURRENT_USER\Software\Clients\Mail (windows)
@@ -45,13 +51,16 @@ they are; anything else after `/i:` is refused.
   [5] (windows)
 
 A program's message opens as a mailto: link with its recipients in to, cc
-and bcc (the address without "SMTP:", else the name where it is one; the
-sender left out), subject and body, and Explorer shows copies of its files,
-named as the program says, in a draft folder of their own: the program has
-deleted its files as soon as the call returned. 26, as for Postlark.exe.
+and bcc, subject and body, and Explorer shows copies of its files, named as
+the program says, in a draft folder of their own: the program has deleted
+its files as soon as the call returned. 26, as for Postlark.exe. The
+address is taken as programs write it, in the address or else in the name:
+bare, after "SMTP:" (once or more), as "Name <address>" or
+"Name[SMTP:address]"; the sender and an entry with no text are left out.
+MAPI_DIALOG_MODELESS is MAPI_DIALOG.
 
   $ regsvr32 app/PostlarkMAPI.dll && printf 'figures\r\n' >report.txt && printf '\0\1\2' >data.bin && cp report.txt report.ref && cp data.bin data.ref (windows)
-  $ caller wide 'Weekly report' $'Totals\r\nattached' 'to|SMTP:ann@example.com|Ann Example' 'to||bob@example.com' 'cc|smtp:carl@example.org' 'bcc|dora@example.net|Dora' 'orig|me@example.com' "file|$(windows_path report.txt)|Report (final).txt" "file|$(windows_path data.bin)" && handled && [ ! -e report.txt ] && [ ! -e data.bin ] && echo deleted (windows)
+  $ caller modeless 'Weekly report' $'Totals\r\nattached' 'to|SMTP:ann@example.com|Ann Example' 'to||Bob Example <bob@example.com>' 'cc|SMTP:smtp:carl@example.org|Carl[SMTP:carl@example.org]' 'bcc|dora@example.net|Dora' 'orig|SMTP:|' 'to||' "file|$(windows_path report.txt)|Report (final).txt" "file|$(windows_path data.bin)" && handled && [ ! -e report.txt ] && [ ! -e data.bin ] && echo deleted (windows)
   [26] (windows)
   handler: "mailto:ann@example.com,bob@example.com?cc=carl@example.org&bcc=dora@example.net&subject=Weekly%20report&body=Totals%0D%0Aattached" (windows)
   deleted (windows)
@@ -61,8 +70,9 @@ deleted its files as soon as the call returned. 26, as for Postlark.exe.
 
 The narrow MAPISendMail takes texts in the ANSI code page, or in UTF-8
 where its reserved argument says 65001, as Word's does; MAPISendDocuments
-takes paths and names joined as its caller says. Two files of one name
-both stay.
+takes paths and names joined as its caller says, also where the
+delimiter's byte may be the second of a character (here "ポ" in code page
+932). Two files of one name both stay.
 
   $ cp report.ref report.txt && caller utf8 'Grüße ✓' $'Zeile 1\nZeile 2' 'to|j@example.com|Jürgen Müller' "file|$(windows_path report.txt)|Bericht Ü.txt" && handled && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
   [26] (windows)
@@ -76,15 +86,27 @@ both stay.
   handler: "mailto:" (windows)
   (2) same.txt (windows)
   same.txt (windows)
+  $ cp report.ref ポ.txt && cp report.ref report.txt && LANG=ja_JP.UTF-8 caller documents '|' "$(windows_path ポ.txt)|$(windows_path report.txt)" && handled >/dev/null && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
+  [26] (windows)
+  report.txt (windows)
+  ポ.txt (windows)
 
 A name with folders in it gives its last part; one no file can have (a
-device's, a colon) gives the file's own.
+device's, a colon, an end in a dot or a blank) gives the file's own. Where
+no program takes the link, or a copy cannot be made (here a name too long
+for a path), no copy stays.
 
-  $ cp report.ref report.txt && cp data.ref data.bin && cp report.ref third.txt && caller wide s b "file|$(windows_path report.txt)|..\\..\\evil.txt" "file|$(windows_path data.bin)|CON.txt" "file|$(windows_path third.txt)|a:b" && handled >/dev/null && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
+  $ for f in report data third fourth; do cp report.ref $f.txt; done && caller wide s b "file|$(windows_path report.txt)|..\\..\\evil.txt" "file|$(windows_path data.txt)|CON.txt" "file|$(windows_path third.txt)|a:b" "file|$(windows_path fourth.txt)|name. " && handled >/dev/null && ls "$appdata"/Postlark/*/ && rm -rf "$appdata/Postlark" (windows)
   [26] (windows)
-  data.bin (windows)
+  data.txt (windows)
   evil.txt (windows)
+  fourth.txt (windows)
   third.txt (windows)
+  $ cp report.ref report.txt && cp data.ref data.bin && caller wide s b "file|$(windows_path report.txt)" "file|$(windows_path data.bin)|$(printf 'n%.0s' {1..250})" (windows)
+  [13] (windows)
+  $ mail_programs '[-HKEY_LOCAL_MACHINE\Software\Classes\mailto]' && regsvr32 app/PostlarkMAPI.dll && cp report.ref report.txt && caller wide s b "file|$(windows_path report.txt)" && ls "$appdata/Postlark" | wc -l && mail_programs && regsvr32 app/PostlarkMAPI.dll (windows)
+  [26] (windows)
+  0 (windows)
 
 A missing file gives 11, a folder 12, a link too long for a command line
 (here a body of 4,000 euro signs, 9 characters each) 18, and nothing
@@ -97,27 +119,59 @@ opens; a message with no file opens all the same.
   [26] (windows)
   handler: "mailto:?subject=s&body=b" (windows)
 
-Sessions: MAPILogon gives one, which MAPISendMail takes, as it takes 0;
-MAPILogoff ends it. What needs a mail store or an address book is not
-offered, and Postlark hands out no buffer to free.
+Sessions are 1, in every process and every load of the library; the send
+functions take any session as none (here each gives the 11 of its missing
+file). The mail store is an empty inbox; there is no address book. Every
+output is set, however the program left it.
 
-  $ caller session && handled && caller others (windows)
-  MAPILogon: 0 (windows)
-  MAPISendMail with it: 26 (windows)
-  MAPISendMail with another: 19 (windows)
+  $ caller session missing.txt && caller others (windows)
+  MAPILogon: 0, session 1 (windows)
+  MAPISendMail with it: 11 (windows)
+  with it cut to 32 bits: 11 (windows)
+  with another: 11 (windows)
   MAPILogoff: 0 (windows)
   MAPILogoff of another: 19 (windows)
   MAPILogon without a place for it: 2 (windows)
-  handler: "mailto:" (windows)
-  MAPIResolveName: 26 (windows)
+  loaded anew, MAPILogoff of the session before: 0 (windows)
   MAPIAddress: 26 (windows)
+    with 0 recipients at 0000000000000000 (windows)
+  MAPIFindNext: 16 (windows)
+    with the message "" (windows)
+  MAPIReadMail: 17 (windows)
+    with the message at 0000000000000000 (windows)
   MAPIDetails: 26 (windows)
-  MAPIFindNext: 26 (windows)
-  MAPIReadMail: 26 (windows)
   MAPISaveMail: 26 (windows)
   MAPIDeleteMail: 26 (windows)
   MAPIFreeBuffer of nothing: 0 (windows)
   MAPIFreeBuffer of what is not its own: 2 (windows)
+    nor a block of the heap: 2 (windows)
+    nor after a page that cannot be read: 2 (windows)
+  heap valid: 1 (windows)
+
+MAPIResolveName takes a text with one address in the same forms, with or
+without MAPI_DIALOG: the name as given, the address after "SMTP:", no
+entry; 14 and no recipient for the rest. The program mails to what came
+back, and frees it through Wine's MAPI32.DLL, which frees the block itself,
+or through the library; freed, it is no longer the library's.
+
+  $ caller resolve 'ann@example.com' 'SMTP:smtp:bob@example.com' 'Carl Example <carl@example.org>' 'Dora[SMTP:dora@example.net]' 'Support Team' '' && handled (windows)
+  0, class 1, name "ann@example.com", address "SMTP:ann@example.com", entry 0 0000000000000000 (windows)
+  0, class 1, name "SMTP:smtp:bob@example.com", address "SMTP:bob@example.com", entry 0 0000000000000000 (windows)
+  0, class 1, name "Carl Example <carl@example.org>", address "SMTP:carl@example.org", entry 0 0000000000000000 (windows)
+  0, class 1, name "Dora[SMTP:dora@example.net]", address "SMTP:dora@example.net", entry 0 0000000000000000 (windows)
+  14, none (windows)
+  14, none (windows)
+  MAPISendMail to them: 26 (windows)
+  freed by MAPI32.DLL: 0 (windows)
+  again, by the library: 2 (windows)
+  freed by the library: 0 (windows)
+  again, by the library: 2 (windows)
+  freed by MAPI32.DLL: 0 (windows)
+  again, by the library: 2 (windows)
+  freed by the library: 0 (windows)
+  again, by the library: 2 (windows)
+  heap valid: 1 (windows)
+  handler: "mailto:ann@example.com,bob@example.com,carl@example.org,dora@example.net" (windows)
 
 Records no program should send get a status each, and nothing is read past
 a text's limit: here the next byte cannot be read at all.
@@ -140,6 +194,7 @@ a text's limit: here the next byte cannot be read at all.
   wide subject with a lone surrogate: 17 (windows)
   documents without a delimiter: 2 (windows)
   documents, paths without their end: 18 (windows)
+  documents, 65 paths: 9 (windows)
 
 Calls at once, on threads with small stacks, each get their own message,
 and their own copy of the file.
@@ -160,15 +215,19 @@ and their own copy of the file.
         8 figures (windows)
 
 A thread of the program's own that joined COM's multi-threaded apartment
-gets the link all the same, and stays in that apartment.
+(COINIT 0) gets the link all the same, and stays in that apartment: the
+shell is asked, for the copy, on a thread of the library's own, in a
+single-threaded apartment (0x6), as Wine's traces show.
 
-  $ caller mta wide s b && handled (windows)
+  $ apartments() { awk -F: '$4 ~ /^CoInitializeEx [0-9A-F]+, / { split($4, a, ", "); if (!($1 in model)) model[$1] = a[2]; if (!caller) caller = $1 } $4 ~ /^ISF_Desktop_fnParseDisplayName.*=L"/ && !shell { shell = $1; path = $0 } END { sub(/.*=L"/, "", path); sub(/",.*/, "", path); gsub(/\\\\/, "\\", path); sub(/.*AppData\\Local\\Postlark\\[^\\]*\\/, "%LOCALAPPDATA%\\Postlark\\…\\", path); printf "caller: COINIT %s; shell: %s thread, COINIT %s, shows %s\n", model[caller], shell == caller ? "the same" : "another", model[shell], path }' stderr; } (windows)
+  $ cp report.ref report.txt && : >stderr && WINEDEBUG=+ole,+shell caller mta wide s b "file|$(windows_path report.txt)" && handled && apartments (windows)
   COM after the call: 1 (windows)
   [26] (windows)
   handler: "mailto:?subject=s&body=b" (windows)
+  caller: COINIT 0; shell: another thread, COINIT 0x6, shows %LOCALAPPDATA%\Postlark\…\report.txt (windows)
 
 Where the user chose the new Outlook, the message is a draft with every
-recipient, text and file: 0.
+recipient, text and file, the names whole, quotes and backslashes too: 0.
 
   $ w='HKEY_CURRENT_USER\Software\Microsoft\Windows' c='HKEY_LOCAL_MACHINE\Software\Classes' (windows)
   $ outlook=("[$w\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice]" '"Progid"="AppXOutlook"' "[$c\\AppXOutlook\\Application]" '"AppUserModelID"="Microsoft.OutlookForWindows_8wekyb3d8bbwe!Microsoft.OutlookforWindows"' "[$w\\CurrentVersion\\App Paths\\olk.exe]" "@=\"Z:${outlook_program//\//\\\\}\"") (windows)
@@ -176,16 +235,16 @@ recipient, text and file: 0.
   $ caller mta wide s b && drafted | grep -c X-Unsent (windows)
   COM after the call: 1 (windows)
   1 (windows)
-  $ caller wide 'Weekly report' 'See the files' 'to|ann@example.com|Ann Example' 'cc|SMTP:bob@example.com' 'bcc|carl@example.org|Carl, Sales' "file|$(windows_path report.txt)|Report.txt" "file|$(windows_path data.bin)" && drafted report.ref data.ref (windows)
+  $ caller wide 'Weekly report' 'See the files' 'to||Ann Example <ann@example.com>' 'to|SMTP:dora@example.net|Dora "DJ" Jones' 'cc|SMTP:bob@example.com' 'bcc|carl@example.org|Carl, Sales' 'orig|SMTP:|' "file|$(windows_path report.txt)|Report \"final\" \\ v2.txt" "file|$(windows_path data.bin)" && drafted report.ref data.ref (windows)
   olk: "%LOCALAPPDATA%\Postlark\…\message.eml" (windows)
   in: %LOCALAPPDATA%\Postlark (windows)
   X-Unsent: 1 (windows)
-  To: Ann Example <ann@example.com> (windows)
+  To: Ann Example <ann@example.com>, "Dora \"DJ\" Jones" <dora@example.net> (windows)
   Cc: bob@example.com (windows)
   Bcc: "Carl, Sales" <carl@example.org> (windows)
   Subject: Weekly report (windows)
   body: 'See the files' (windows)
-  file: Report.txt (name= Report.txt), 9 bytes (windows)
+  file: Report "final" \ v2.txt (name= Report "final" \ v2.txt), 9 bytes (windows)
   bytes: exact (windows)
   file: data.bin (name= data.bin), 3 bytes (windows)
   bytes: exact (windows)

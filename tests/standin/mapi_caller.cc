@@ -2,15 +2,24 @@
 // do, and deletes its files as soon as the call returns, as some do. Its
 // exit status is the call's.
 //
-//   mapi_caller ansi|utf8|wide SUBJECT BODY [ITEM...]
+//   mapi_caller ansi|utf8|wide|modeless SUBJECT BODY [ITEM...]
 //     MAPISendMail with the ANSI code page (ulReserved 0) or UTF-8
-//     (ulReserved 65001), or MAPISendMailW; each ITEM is
+//     (ulReserved 65001), or MAPISendMailW (modeless: with
+//     MAPI_DIALOG_MODELESS, as LibreOffice calls it); each ITEM is
 //     CLASS|ADDRESS|NAME (CLASS: orig, to, cc or bcc) or
 //     file|PATH|NAME, an empty field a null pointer
 //   mapi_caller documents DELIMITER PATHS [NAMES]
-//   mapi_caller session     logs on, mails with the session, logs off
-//   mapi_caller others      the functions Postlark does not offer, and
-//                           MAPIFreeBuffer
+//   mapi_caller session PATH
+//                           logs on, mails the missing file PATH with the
+//                           session and others, logs off, again after the
+//                           library is loaded anew
+//   mapi_caller resolve TEXT...
+//                           resolves each TEXT into a pointer full of
+//                           garbage, mails to all it resolved, frees each
+//                           through MAPI32.DLL and through the library by
+//                           turns, then once more, and checks the heap
+//   mapi_caller others      the mail store's and address book's functions,
+//                           with outputs full of garbage, and MAPIFreeBuffer
 //   mapi_caller hostile     records no caller should send: a line each
 //   mapi_caller threads N PATH
 //                           N calls at once, each on a thread of its own,
@@ -35,6 +44,8 @@ namespace {
 
 const int kMost = 64;
 HMODULE library;
+// As the Windows SDK has it: MinGW-w64's <mapi.h> lacks it.
+const FLAGS kDialogModeless = 0x00000004 | MAPI_DIALOG;
 
 template <typename Function>
 Function Entry(const char* name) {
@@ -88,8 +99,9 @@ int Send(const wchar_t* mode, int count, wchar_t** items) {
       recipients[message.nRecipCount++] = {0, ClassOf(fields[0]), fields[2], fields[1], 0, nullptr};
   }
   ULONG status;
-  if (wcscmp(mode, L"wide") == 0) {
-    status = Entry<LPMAPISENDMAILW>("MAPISendMailW")(0, 0, &message, MAPI_DIALOG, 0);
+  bool modeless = wcscmp(mode, L"modeless") == 0;
+  if (wcscmp(mode, L"wide") == 0 || modeless) {
+    status = Entry<LPMAPISENDMAILW>("MAPISendMailW")(0, 0, &message, modeless ? kDialogModeless : MAPI_DIALOG, 0);
   } else {
     // The same records, narrow: field for field alike.
     UINT code_page = wcscmp(mode, L"utf8") == 0 ? CP_UTF8 : CP_ACP;
@@ -132,36 +144,100 @@ int Documents(int count, wchar_t** items) {
 
 void Report(const char* what, ULONG status) { printf("%s: %lu\n", what, static_cast<unsigned long>(status)); }
 
-int Session() {
+// The library as the system's MAPI32.DLL loaded it, or null.
+HMODULE Postlark() { return GetModuleHandleW(L"PostlarkMAPI.dll"); }
+
+int Session(const wchar_t* missing) {
   LHANDLE session = 0;
+  MapiFileDesc file = {0, 0, 0xFFFFFFFFu, Narrow(missing, CP_ACP), nullptr, nullptr};
   MapiMessage message = {};
-  Report("MAPILogon", Entry<LPMAPILOGON>("MAPILogon")(0, nullptr, nullptr, MAPI_LOGON_UI, 0, &session));
-  Report("MAPISendMail with it", Entry<LPMAPISENDMAIL>("MAPISendMail")(session, 0, &message, 0, 0));
-  Report("MAPISendMail with another", Entry<LPMAPISENDMAIL>("MAPISendMail")(session + 1, 0, &message, 0, 0));
+  message.nFileCount = 1;
+  message.lpFiles = &file;
+  auto send = Entry<LPMAPISENDMAIL>("MAPISendMail");
+  ULONG status = Entry<LPMAPILOGON>("MAPILogon")(0, nullptr, nullptr, MAPI_LOGON_UI, 0, &session);
+  printf("MAPILogon: %lu, session %llu\n", static_cast<unsigned long>(status), static_cast<unsigned long long>(session));
+  Report("MAPISendMail with it", send(session, 0, &message, 0, 0));
+  Report("with it cut to 32 bits", send(static_cast<ULONG>(session), 0, &message, 0, 0));
+  Report("with another", send(session + 12345, 0, &message, 0, 0));
   Report("MAPILogoff", Entry<LPMAPILOGOFF>("MAPILogoff")(session, 0, 0, 0));
-  Report("MAPILogoff of another", Entry<LPMAPILOGOFF>("MAPILogoff")(session + 1, 0, 0, 0));
+  Report("MAPILogoff of another", Entry<LPMAPILOGOFF>("MAPILogoff")(session + 12345, 0, 0, 0));
   Report("MAPILogon without a place for it", Entry<LPMAPILOGON>("MAPILogon")(0, nullptr, nullptr, 0, 0, nullptr));
+  // The library's own entries, once it has been loaded anew.
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(Postlark(), path, MAX_PATH);
+  FreeLibrary(library);
+  HMODULE again = LoadLibraryW(path);
+  Report("loaded anew, MAPILogoff of the session before",
+         reinterpret_cast<LPMAPILOGOFF>(reinterpret_cast<void (*)(void)>(GetProcAddress(again, "MAPILogoff")))(
+             session, 0, 0, 0));
+  FreeLibrary(again);
+  library = nullptr;
+  return 0;
+}
+
+int Resolve(int count, wchar_t** texts) {
+  auto free_buffer = Entry<LPMAPIFREEBUFFER>("MAPIFreeBuffer");
+  auto own_free = reinterpret_cast<LPMAPIFREEBUFFER>(
+      reinterpret_cast<void (*)(void)>(GetProcAddress(Postlark(), "MAPIFreeBuffer")));
+  lpMapiRecipDesc resolved[kMost];
+  MapiRecipDesc recipients[kMost];
+  MapiMessage message = {};
+  message.lpRecips = recipients;
+  for (int i = 0; i < count; ++i) {
+    memset(&resolved[i], 0xA5, sizeof resolved[i]);
+    ULONG status = Entry<LPMAPIRESOLVENAME>("MAPIResolveName")(0, 0, Narrow(texts[i], CP_ACP), i % 2 ? MAPI_DIALOG : 0,
+                                                                0, &resolved[i]);
+    printf("%lu", static_cast<unsigned long>(status));
+    if (resolved[i] == nullptr) printf(", none\n");
+    if (resolved[i] == nullptr) continue;
+    const MapiRecipDesc& r = *resolved[i];
+    printf(", class %lu, name \"%s\", address \"%s\", entry %lu %p\n", static_cast<unsigned long>(r.ulRecipClass),
+           r.lpszName, r.lpszAddress, static_cast<unsigned long>(r.ulEIDSize), r.lpEntryID);
+    recipients[message.nRecipCount++] = r;
+  }
+  Report("MAPISendMail to them", Entry<LPMAPISENDMAIL>("MAPISendMail")(0, 0, &message, MAPI_DIALOG, 0));
+  for (int i = 0, turn = 0; i < count; ++i) {
+    if (resolved[i] == nullptr) continue;
+    bool own = turn++ % 2 != 0;
+    Report(own ? "freed by the library" : "freed by MAPI32.DLL", (own ? own_free : free_buffer)(resolved[i]));
+    Report("again, by the library", own_free(resolved[i]));
+  }
+  printf("heap valid: %d\n", HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE);
   return 0;
 }
 
 int Others() {
-  lpMapiRecipDesc recipient = nullptr;
-  ULONG found = 0;
-  char id[512] = "";
-  Report("MAPIResolveName", Entry<LPMAPIRESOLVENAME>("MAPIResolveName")(0, 0, const_cast<char*>("Ann"), 0, 0, &recipient));
-  Report("MAPIAddress", Entry<LPMAPIADDRESS>("MAPIAddress")(0, 0, nullptr, 1, nullptr, 0, nullptr, 0, 0, &found, &recipient));
-  Report("MAPIDetails", Entry<LPMAPIDETAILS>("MAPIDetails")(0, 0, recipient, 0, 0));
+  lpMapiRecipDesc recipients;
+  lpMapiMessage read;
+  ULONG found = 77;
+  char id[512] = "garbage";
+  memset(&recipients, 0xA5, sizeof recipients);
+  memset(&read, 0xA5, sizeof read);
+  Report("MAPIAddress", Entry<LPMAPIADDRESS>("MAPIAddress")(0, 0, nullptr, 1, nullptr, 0, nullptr, 0, 0, &found, &recipients));
+  printf("  with %lu recipients at %p\n", static_cast<unsigned long>(found), static_cast<void*>(recipients));
   Report("MAPIFindNext", Entry<LPMAPIFINDNEXT>("MAPIFindNext")(0, 0, nullptr, nullptr, 0, 0, id));
-  Report("MAPIReadMail", Entry<LPMAPIREADMAIL>("MAPIReadMail")(0, 0, id, 0, 0, nullptr));
+  printf("  with the message \"%s\"\n", id);
+  Report("MAPIReadMail", Entry<LPMAPIREADMAIL>("MAPIReadMail")(0, 0, id, 0, 0, &read));
+  printf("  with the message at %p\n", static_cast<void*>(read));
+  Report("MAPIDetails", Entry<LPMAPIDETAILS>("MAPIDetails")(0, 0, nullptr, 0, 0));
   Report("MAPISaveMail", Entry<LPMAPISAVEMAIL>("MAPISaveMail")(0, 0, nullptr, 0, 0, id));
   Report("MAPIDeleteMail", Entry<LPMAPIDELETEMAIL>("MAPIDeleteMail")(0, 0, id, 0, 0));
-  HMODULE postlark = GetModuleHandleW(L"PostlarkMAPI.dll");
   auto free_buffer = reinterpret_cast<LPMAPIFREEBUFFER>(
-      reinterpret_cast<void (*)(void)>(GetProcAddress(postlark, "MAPIFreeBuffer")));
-  if (free_buffer != nullptr) {
-    Report("MAPIFreeBuffer of nothing", free_buffer(nullptr));
-    Report("MAPIFreeBuffer of what is not its own", free_buffer(id));
-  }
+      reinterpret_cast<void (*)(void)>(GetProcAddress(Postlark(), "MAPIFreeBuffer")));
+  // What is not the library's own: on the stack, in the heap, and right
+  // after a page that cannot be read.
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+  char* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  DWORD old;
+  VirtualProtect(pages, system.dwPageSize, PAGE_NOACCESS, &old);
+  void* heap = HeapAlloc(GetProcessHeap(), 0, 64);
+  Report("MAPIFreeBuffer of nothing", free_buffer(nullptr));
+  Report("MAPIFreeBuffer of what is not its own", free_buffer(id + 8));
+  Report("  nor a block of the heap", free_buffer(heap));
+  Report("  nor after a page that cannot be read", free_buffer(pages + system.dwPageSize));
+  printf("heap valid: %d\n", HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE && HeapFree(GetProcessHeap(), 0, heap));
+  VirtualFree(pages, 0, MEM_RELEASE);
   return 0;
 }
 
@@ -228,6 +304,9 @@ int Hostile() {
   auto documents = Entry<LPMAPISENDDOCUMENTS>("MAPISendDocuments");
   Report("documents without a delimiter", documents(0, nullptr, const_cast<char*>("a.txt"), nullptr, 0));
   Report("documents, paths without their end", documents(0, const_cast<char*>(";"), body, nullptr, 0));
+  static char paths[kMost * 2 + 2];
+  for (int i = 0; i <= kMost; ++i) memcpy(paths + 2 * i, "a;", 2);
+  Report("documents, 65 paths", documents(0, const_cast<char*>(";"), paths, nullptr, 0));
   VirtualFree(pages, 0, MEM_RELEASE);
   return 0;
 }
@@ -280,13 +359,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   int status = 125;
   if (wcscmp(argv[1], L"documents") == 0 && argc >= 4) status = Documents(argc - 2, argv + 2);
-  else if (wcscmp(argv[1], L"session") == 0) status = Session();
+  else if (wcscmp(argv[1], L"session") == 0 && argc == 3) status = Session(argv[2]);
+  else if (wcscmp(argv[1], L"resolve") == 0) status = Resolve(argc - 2, argv + 2);
   else if (wcscmp(argv[1], L"others") == 0) status = Others();
   else if (wcscmp(argv[1], L"hostile") == 0) status = Hostile();
   else if (wcscmp(argv[1], L"threads") == 0 && argc == 4) status = Threads(_wtoi(argv[2]), argv[3]);
   else if (argc >= 4) status = Send(argv[1], argc - 2, argv + 2);
   if (mta) printf("COM after the call: %ld\n", static_cast<long>(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
   fflush(stdout);
-  FreeLibrary(library);
+  if (library != nullptr) FreeLibrary(library);
   return status;
 }
