@@ -144,7 +144,7 @@ output is set, however the program left it.
   MAPIDeleteMail: 26 (windows)
   MAPIFreeBuffer of nothing: 0 (windows)
   MAPIFreeBuffer of what is not its own: 2 (windows)
-    nor a block of the heap: 2 (windows)
+    nor a block of MAPI32.DLL's: 2 (windows)
     nor after a page that cannot be read: 2 (windows)
   heap valid: 1 (windows)
 

@@ -231,12 +231,16 @@ int Others() {
   char* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
   DWORD old;
   VirtualProtect(pages, system.dwPageSize, PAGE_NOACCESS, &old);
-  void* heap = HeapAlloc(GetProcessHeap(), 0, 64);
+  // A block of MAPI32.DLL's own allocator, laid out as the library's are.
+  typedef SCODE(WINAPI * AllocateBuffer)(ULONG size, LPVOID * buffer);
+  void* heap = nullptr;
+  Entry<AllocateBuffer>("MAPIAllocateBuffer")(64, &heap);
   Report("MAPIFreeBuffer of nothing", free_buffer(nullptr));
   Report("MAPIFreeBuffer of what is not its own", free_buffer(id + 8));
-  Report("  nor a block of the heap", free_buffer(heap));
+  Report("  nor a block of MAPI32.DLL's", free_buffer(heap));
   Report("  nor after a page that cannot be read", free_buffer(pages + system.dwPageSize));
-  printf("heap valid: %d\n", HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE && HeapFree(GetProcessHeap(), 0, heap));
+  printf("heap valid: %d\n", HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE &&
+                                  Entry<LPMAPIFREEBUFFER>("MAPIFreeBuffer")(heap) == SUCCESS_SUCCESS);
   VirtualFree(pages, 0, MEM_RELEASE);
   return 0;
 }
