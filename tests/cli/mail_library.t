@@ -26,8 +26,8 @@ So too the MAPI value that programs check before they offer mail.
       DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
 
 Another default since then stays; without a default or a MAPI value
-before, there is none after. For the user alone, `/n /i:user`, and the machine's keys stay as
-they are; anything else after `/i:` is refused.
+before, there is none after. For the user alone, `/n /i:user`, and the
+machine's keys stay as they are; anything else after `/i:` is refused.
 
   $ regsvr32 app/PostlarkMAPI.dll && mail_programs "[$m]" '@="Other"' && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)

@@ -9,17 +9,13 @@
 //     CLASS|ADDRESS|NAME (CLASS: orig, to, cc or bcc) or
 //     file|PATH|NAME, an empty field a null pointer
 //   mapi_caller documents DELIMITER PATHS [NAMES]
-//   mapi_caller session PATH
-//                           logs on, mails the missing file PATH with the
-//                           session and others, logs off, again after the
-//                           library is loaded anew
+//   mapi_caller session PATH  sessions, mailing the missing file PATH
 //   mapi_caller resolve TEXT...
-//                           resolves each TEXT into a pointer full of
-//                           garbage, mails to all it resolved, frees each
-//                           through MAPI32.DLL and through the library by
-//                           turns, then once more, and checks the heap
-//   mapi_caller others      the mail store's and address book's functions,
-//                           with outputs full of garbage, and MAPIFreeBuffer
+//     resolves each TEXT into a pointer full of garbage, mails to all it
+//     resolved, frees each through MAPI32.DLL and the library by turns,
+//     then again, and checks the heap
+//   mapi_caller others      the mail store, the address book (outputs full
+//                           of garbage) and MAPIFreeBuffer
 //   mapi_caller hostile     records no caller should send: a line each
 //   mapi_caller threads N PATH
 //                           N calls at once, each on a thread of its own,
@@ -47,9 +43,23 @@ HMODULE library;
 // As the Windows SDK has it: MinGW-w64's <mapi.h> lacks it.
 const FLAGS kDialogModeless = 0x00000004 | MAPI_DIALOG;
 
+// The library as the system's MAPI32.DLL loaded it, or null.
+HMODULE Postlark() { return GetModuleHandleW(L"PostlarkMAPI.dll"); }
+
 template <typename Function>
-Function Entry(const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(GetProcAddress(library, name)));
+Function Entry(const char* name, HMODULE module = library) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(GetProcAddress(module, name)));
+}
+
+// The edge between two pages, the one before it or the one after it
+// without access.
+char* PageEdge(bool before) {
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+  char* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  DWORD old;
+  VirtualProtect(before ? pages : pages + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &old);
+  return pages + system.dwPageSize;
 }
 
 // The narrow form of `text` in `code_page`, from a static pool.
@@ -144,9 +154,6 @@ int Documents(int count, wchar_t** items) {
 
 void Report(const char* what, ULONG status) { printf("%s: %lu\n", what, static_cast<unsigned long>(status)); }
 
-// The library as the system's MAPI32.DLL loaded it, or null.
-HMODULE Postlark() { return GetModuleHandleW(L"PostlarkMAPI.dll"); }
-
 int Session(const wchar_t* missing) {
   LHANDLE session = 0;
   MapiFileDesc file = {0, 0, 0xFFFFFFFFu, Narrow(missing, CP_ACP), nullptr, nullptr};
@@ -167,9 +174,7 @@ int Session(const wchar_t* missing) {
   GetModuleFileNameW(Postlark(), path, MAX_PATH);
   FreeLibrary(library);
   HMODULE again = LoadLibraryW(path);
-  Report("loaded anew, MAPILogoff of the session before",
-         reinterpret_cast<LPMAPILOGOFF>(reinterpret_cast<void (*)(void)>(GetProcAddress(again, "MAPILogoff")))(
-             session, 0, 0, 0));
+  Report("loaded anew, MAPILogoff of the session before", Entry<LPMAPILOGOFF>("MAPILogoff", again)(session, 0, 0, 0));
   FreeLibrary(again);
   library = nullptr;
   return 0;
@@ -177,8 +182,7 @@ int Session(const wchar_t* missing) {
 
 int Resolve(int count, wchar_t** texts) {
   auto free_buffer = Entry<LPMAPIFREEBUFFER>("MAPIFreeBuffer");
-  auto own_free = reinterpret_cast<LPMAPIFREEBUFFER>(
-      reinterpret_cast<void (*)(void)>(GetProcAddress(Postlark(), "MAPIFreeBuffer")));
+  auto own_free = Entry<LPMAPIFREEBUFFER>("MAPIFreeBuffer", Postlark());
   lpMapiRecipDesc resolved[kMost];
   MapiRecipDesc recipients[kMost];
   MapiMessage message = {};
@@ -222,41 +226,29 @@ int Others() {
   Report("MAPIDetails", Entry<LPMAPIDETAILS>("MAPIDetails")(0, 0, nullptr, 0, 0));
   Report("MAPISaveMail", Entry<LPMAPISAVEMAIL>("MAPISaveMail")(0, 0, nullptr, 0, 0, id));
   Report("MAPIDeleteMail", Entry<LPMAPIDELETEMAIL>("MAPIDeleteMail")(0, 0, id, 0, 0));
-  auto free_buffer = reinterpret_cast<LPMAPIFREEBUFFER>(
-      reinterpret_cast<void (*)(void)>(GetProcAddress(Postlark(), "MAPIFreeBuffer")));
-  // What is not the library's own: on the stack, in the heap, and right
-  // after a page that cannot be read.
-  SYSTEM_INFO system;
-  GetSystemInfo(&system);
-  char* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-  DWORD old;
-  VirtualProtect(pages, system.dwPageSize, PAGE_NOACCESS, &old);
-  // A block of MAPI32.DLL's own allocator, laid out as the library's are.
+  auto free_buffer = Entry<LPMAPIFREEBUFFER>("MAPIFreeBuffer", Postlark());
+  // What is not the library's own: on the stack, right after a page that
+  // cannot be read, and a block of MAPI32.DLL's own allocator, laid out as
+  // the library's are.
   typedef SCODE(WINAPI * AllocateBuffer)(ULONG size, LPVOID * buffer);
   void* heap = nullptr;
   Entry<AllocateBuffer>("MAPIAllocateBuffer")(64, &heap);
   Report("MAPIFreeBuffer of nothing", free_buffer(nullptr));
   Report("MAPIFreeBuffer of what is not its own", free_buffer(id + 8));
   Report("  nor a block of MAPI32.DLL's", free_buffer(heap));
-  Report("  nor after a page that cannot be read", free_buffer(pages + system.dwPageSize));
+  Report("  nor after a page that cannot be read", free_buffer(PageEdge(true)));
   printf("heap valid: %d\n", HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE &&
                                   Entry<LPMAPIFREEBUFFER>("MAPIFreeBuffer")(heap) == SUCCESS_SUCCESS);
-  VirtualFree(pages, 0, MEM_RELEASE);
   return 0;
 }
 
 int Hostile() {
   auto send = Entry<LPMAPISENDMAIL>("MAPISendMail");
   auto send_wide = Entry<LPMAPISENDMAILW>("MAPISendMailW");
-  // A page that ends where the next cannot be read: a text that fills
-  // its end with no zero shows whether a reader stops at its limit.
-  SYSTEM_INFO system;
-  GetSystemInfo(&system);
-  char* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-  DWORD old;
-  VirtualProtect(pages + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &old);
-  char* end = pages + system.dwPageSize;
-  memset(pages, 'a', system.dwPageSize);
+  // A text that fills the end of a page with no zero, and the next page
+  // cannot be read: whether a reader stops at its limit.
+  char* end = PageEdge(false);
+  memset(end - 4096, 'a', 4096);
   MapiMessage message = {};
   Report("null message", send(0, 0, nullptr, 0, 0));
   message.nFileCount = 2;
@@ -311,7 +303,6 @@ int Hostile() {
   static char paths[kMost * 2 + 2];
   for (int i = 0; i <= kMost; ++i) memcpy(paths + 2 * i, "a;", 2);
   Report("documents, 65 paths", documents(0, const_cast<char*>(";"), paths, nullptr, 0));
-  VirtualFree(pages, 0, MEM_RELEASE);
   return 0;
 }
 
