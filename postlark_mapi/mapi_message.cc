@@ -75,7 +75,7 @@ wchar_t* Reserve(Arena* arena, size_t units) {
 // Takes the recipient `record` into `recipient`: its address from the
 // first field that holds one, the address field before the name; the name
 // beside it there, else the other field's (its name part, where it holds
-// an address too). An entry with no text at all is left out, as a null
+// the same address). An entry with no text at all is left out, as a null
 // address; one whose texts hold no address is refused.
 template <typename Recipient>
 ULONG ReadRecipient(const Recipient& record, UINT code_page, Arena* arena, MailRecipient* recipient) {
@@ -99,7 +99,9 @@ ULONG ReadRecipient(const Recipient& record, UINT code_page, Arena* arena, MailR
   memcpy(room, found.address, strlen(found.address) + 1);
   recipient->address = room;
   bool other_holds_address = FindMailAddress(other, &other_found);
-  const FoundAddress& named = found.name == nullptr && other_holds_address ? other_found : found;
+  // The other field's name goes with its own address only.
+  bool other_names_it = other_holds_address && _stricmp(other_found.address, found.address) == 0;
+  const FoundAddress& named = found.name == nullptr && other_names_it ? other_found : found;
   if (named.name != nullptr) {
     // The name part ends where its brackets begin: the arena's copy is ours.
     const_cast<wchar_t*>(named.name)[named.name_length] = L'\0';
