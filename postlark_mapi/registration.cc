@@ -90,10 +90,13 @@ LSTATUS WithdrawSimpleMapi(HKEY clients) {
     if (error == ERROR_SUCCESS)
       error = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMessaging, 0, KEY_QUERY_VALUE | KEY_SET_VALUE | view.view,
                             &messaging);
-    if (error == ERROR_FILE_NOT_FOUND) error = ERROR_SUCCESS;
-    if (error != ERROR_SUCCESS || messaging == nullptr) break;
-    error = ReadString(messaging, nullptr, kMapi, value);
-    if (error == ERROR_SUCCESS && wcscmp(value, L"1") == 0)
+    if (error == ERROR_FILE_NOT_FOUND) {  // removed since: nothing to give back
+      error = ERROR_SUCCESS;
+      continue;
+    }
+    if (error != ERROR_SUCCESS) break;
+    // A value changed since, even to another kind, stays as it is.
+    if (ReadString(messaging, nullptr, kMapi, value) == ERROR_SUCCESS && wcscmp(value, L"1") == 0)
       error = type == REG_SZ ? WriteString(messaging, kMapi, previous) : RemoveValue(messaging, kMapi);
     RegCloseKey(messaging);
     if (error != ERROR_SUCCESS) break;

@@ -108,7 +108,7 @@ regsvr32() {
 simple_mapi() {
   local value
   value=$("$wine" reg query 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows Messaging Subsystem' /v MAPI \
-            </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^ *MAPI *REG_SZ *//p')
+            </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^ *MAPI *REG_[A-Z_]* *//p')
   echo "MAPI: ${value:-none}"
 }
 windows_path() {

@@ -25,8 +25,8 @@ So too the MAPI value that programs check before they offer mail.
   HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
       DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
 
-Another default since then stays; without a default or a MAPI value
-before, there is none after. For the user alone, `/n /i:user`, and the
+Another default or MAPI value since then stays; without a default or a
+MAPI value before, there is none after. For the user alone, `/n /i:user`, and the
 machine's keys stay as they are; anything else after `/i:` is refused.
 
   $ regsvr32 app/PostlarkMAPI.dll && mail_programs "[$m]" '@="Other"' && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
@@ -34,6 +34,10 @@ machine's keys stay as they are; anything else after `/i:` is refused.
       (Default)    REG_SZ    Other (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
       DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
+  $ mapi_value() { "$wine" reg add "${s:1:-1}" /v MAPI "$@" /f </dev/null >/dev/null 2>&1; } (windows)
+  $ mapi_value /d 0 && regsvr32 app/PostlarkMAPI.dll && mapi_value /t REG_DWORD /d 2 && regsvr32 /u app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM | grep -c Postlark (windows)
+  MAPI: 0x2 (windows)
+  0 (windows)
   $ mail_programs "[-$m]" "$s" '"MAPI"=-' && regsvr32 app/PostlarkMAPI.dll && simple_mapi && regsvr32 /u app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM | grep -c -e Default -e Postlark (windows)
   MAPI: 1 (windows)
   MAPI: none (windows)
