@@ -152,6 +152,9 @@ int Documents(int count, wchar_t** items) {
   return static_cast<int>(status);
 }
 
+// "null", or "set": alike for either bitness.
+const char* Pointer(const void* pointer) { return pointer == nullptr ? "null" : "set"; }
+
 void Report(const char* what, ULONG status) { printf("%s: %lu\n", what, static_cast<unsigned long>(status)); }
 
 int Session(const wchar_t* missing) {
@@ -195,8 +198,8 @@ int Resolve(int count, wchar_t** texts) {
     if (resolved[i] == nullptr) printf(", none\n");
     if (resolved[i] == nullptr) continue;
     const MapiRecipDesc& r = *resolved[i];
-    printf(", class %lu, name \"%s\", address \"%s\", entry %lu %p\n", static_cast<unsigned long>(r.ulRecipClass),
-           r.lpszName, r.lpszAddress, static_cast<unsigned long>(r.ulEIDSize), r.lpEntryID);
+    printf(", class %lu, name \"%s\", address \"%s\", entry %lu %s\n", static_cast<unsigned long>(r.ulRecipClass),
+           r.lpszName, r.lpszAddress, static_cast<unsigned long>(r.ulEIDSize), Pointer(r.lpEntryID));
     recipients[message.nRecipCount++] = r;
   }
   Report("MAPISendMail to them", Entry<LPMAPISENDMAIL>("MAPISendMail")(0, 0, &message, MAPI_DIALOG, 0));
@@ -218,11 +221,11 @@ int Others() {
   memset(&recipients, 0xA5, sizeof recipients);
   memset(&read, 0xA5, sizeof read);
   Report("MAPIAddress", Entry<LPMAPIADDRESS>("MAPIAddress")(0, 0, nullptr, 1, nullptr, 0, nullptr, 0, 0, &found, &recipients));
-  printf("  with %lu recipients at %p\n", static_cast<unsigned long>(found), static_cast<void*>(recipients));
+  printf("  with %lu recipients at %s\n", static_cast<unsigned long>(found), Pointer(recipients));
   Report("MAPIFindNext", Entry<LPMAPIFINDNEXT>("MAPIFindNext")(0, 0, nullptr, nullptr, 0, 0, id));
   printf("  with the message \"%s\"\n", id);
   Report("MAPIReadMail", Entry<LPMAPIREADMAIL>("MAPIReadMail")(0, 0, id, 0, 0, &read));
-  printf("  with the message at %p\n", static_cast<void*>(read));
+  printf("  with the message at %s\n", Pointer(read));
   Report("MAPIDetails", Entry<LPMAPIDETAILS>("MAPIDetails")(0, 0, nullptr, 0, 0));
   Report("MAPISaveMail", Entry<LPMAPISAVEMAIL>("MAPISaveMail")(0, 0, nullptr, 0, 0, id));
   Report("MAPIDeleteMail", Entry<LPMAPIDELETEMAIL>("MAPIDeleteMail")(0, 0, id, 0, 0));
