@@ -46,7 +46,7 @@ struct MessagingView {
 const MessagingView kMessagingViews[] = {{KEY_WOW64_64KEY, L"PreviousMAPI"},
                                          {KEY_WOW64_32KEY, L"PreviousMAPI32"}};
 
-// Whether `key` has the value `name`, and its type.
+// Whether `key` has the value `name`, and its type where `type` is not null.
 bool HasValue(HKEY key, const wchar_t* name, DWORD* type) {
   return RegQueryValueExW(key, name, nullptr, type, nullptr, nullptr) == ERROR_SUCCESS;
 }
@@ -59,12 +59,12 @@ LSTATUS OfferSimpleMapi(HKEY postlark) {
                             KEY_QUERY_VALUE | KEY_SET_VALUE | view.view, nullptr, &messaging, nullptr);
     if (error != ERROR_SUCCESS) break;
     wchar_t value[256];
-    DWORD size = sizeof value, type = REG_NONE;
+    DWORD size = sizeof value;
     LSTATUS read = RegGetValueW(messaging, nullptr, kMapi, RRF_RT_REG_SZ, nullptr, value, &size);
     // A value of another kind, or too long for one, is not for us to touch.
     if (read == ERROR_FILE_NOT_FOUND || (read == ERROR_SUCCESS && wcscmp(value, L"1") != 0)) {
       // Registered again, it keeps what it kept the first time.
-      if (!HasValue(postlark, view.previous, &type))
+      if (!HasValue(postlark, view.previous, nullptr))
         error = read == ERROR_SUCCESS ? WriteString(postlark, view.previous, value)
                                       : RegSetValueExW(postlark, view.previous, 0, REG_NONE, nullptr, 0);
       if (error == ERROR_SUCCESS) error = WriteString(messaging, kMapi, L"1");
