@@ -107,7 +107,7 @@ LSTATUS WithdrawSimpleMapi(HKEY clients) {
 
 }  // namespace
 
-HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library) {
+HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library, bool make_default) {
   HKEY clients = nullptr, postlark = nullptr;
   LSTATUS error = RegCreateKeyExW(root, kMailClients, 0, nullptr, 0,
                                   KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY, nullptr,
@@ -120,14 +120,14 @@ HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library) {
                             nullptr, &postlark, nullptr);
   if (error == ERROR_SUCCESS) {
     // Registered again, it keeps the default it kept the first time.
-    if (_wcsicmp(previous, kPostlark) != 0)
+    if (make_default && _wcsicmp(previous, kPostlark) != 0)
       error = *previous != L'\0' ? WriteString(postlark, kPreviousDefault, previous)
                                  : RemoveValue(postlark, kPreviousDefault);
     if (error == ERROR_SUCCESS) error = WriteString(postlark, nullptr, kPostlark);
     if (error == ERROR_SUCCESS) error = WriteString(postlark, L"DLLPath", library);
     if (error == ERROR_SUCCESS && root == HKEY_LOCAL_MACHINE) error = OfferSimpleMapi(postlark);
     RegCloseKey(postlark);
-    if (error == ERROR_SUCCESS) error = WriteString(clients, nullptr, kPostlark);
+    if (error == ERROR_SUCCESS && make_default) error = WriteString(clients, nullptr, kPostlark);
   }
   RegCloseKey(clients);
   return FromError(error);

@@ -10,11 +10,12 @@
 /// `library`, the library's full path, as DLLPath; then makes "Postlark"
 /// the (Default) of Software\Clients\Mail, keeping the one before under
 /// Postlark's key as PreviousDefault (none where there was none; the one
-/// kept already where the default was Postlark). For the machine, it also
+/// kept already where the default was Postlark); without `make_default`,
+/// the default and PreviousDefault stay as they are. For the machine, it also
 /// sets HKLM\SOFTWARE\Microsoft\Windows Messaging Subsystem's MAPI to
 /// "1" in both registry views, where it is not, keeping what was there.
 /// S_OK, or the system's error as an HRESULT, with the default as it was.
-HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library);
+HRESULT RegisterMailLibrary(HKEY root, const wchar_t* library, bool make_default);
 
 /// Under `root`, gives Software\Clients\Mail back the default kept under
 /// Postlark's key, or none, where its default is still "Postlark", and

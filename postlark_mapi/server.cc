@@ -14,7 +14,7 @@ HRESULT WINAPI DllInstall(BOOL install, LPCWSTR command_line);
 namespace {
 
 // This library's own full path: where the system's MAPI32.DLL loads it.
-HRESULT Register(HKEY root) {
+HRESULT Register(HKEY root, bool make_default) {
   HMODULE library = nullptr;
   wchar_t path[MAX_PATH];
   if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
@@ -23,25 +23,48 @@ HRESULT Register(HKEY root) {
     return HRESULT_FROM_WIN32(GetLastError());
   DWORD length = GetModuleFileNameW(library, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
-  return RegisterMailLibrary(root, path);
+  return RegisterMailLibrary(root, path, make_default);
+}
+
+// Whether `word` is the `length` characters at `text`, in any case.
+bool IsWord(const wchar_t* text, size_t length, const wchar_t* word) {
+  return wcslen(word) == length && _wcsnicmp(text, word, length) == 0;
 }
 
 }  // namespace
 
 extern "C" {
 
-HRESULT WINAPI DllRegisterServer() { return Register(HKEY_LOCAL_MACHINE); }
+HRESULT WINAPI DllRegisterServer() { return Register(HKEY_LOCAL_MACHINE, true); }
 
 HRESULT WINAPI DllUnregisterServer() { return UnregisterMailLibrary(HKEY_LOCAL_MACHINE); }
 
-// "user" for the user alone, "machine" (or nothing) for the machine.
+// Words separated by commas or blanks: "user" for the user alone or
+// "machine" for the machine (the default), and "nodefault" to leave the
+// default mail program as it is, for one set by policy. Anything else, or
+// both scopes, changes nothing.
 HRESULT WINAPI DllInstall(BOOL install, LPCWSTR command_line) {
-  HKEY root = HKEY_LOCAL_MACHINE;
-  if (command_line != nullptr && _wcsicmp(command_line, L"user") == 0)
-    root = HKEY_CURRENT_USER;
-  else if (command_line != nullptr && *command_line != L'\0' && _wcsicmp(command_line, L"machine") != 0)
-    return E_INVALIDARG;
-  return install ? Register(root) : UnregisterMailLibrary(root);
+  HKEY root = nullptr;
+  bool make_default = true;
+  for (const wchar_t* word = command_line; word != nullptr && *word != L'\0';) {
+    size_t length = wcscspn(word, L", ");
+    if (length == 0) {
+      ++word;
+      continue;
+    }
+    HKEY scope = IsWord(word, length, L"user") ? HKEY_CURRENT_USER
+                 : IsWord(word, length, L"machine") ? HKEY_LOCAL_MACHINE
+                                                    : nullptr;
+    if (scope != nullptr && root == nullptr)
+      root = scope;
+    else if (scope == nullptr && make_default && IsWord(word, length, L"nodefault"))
+      make_default = false;
+    else
+      return E_INVALIDARG;
+    word += length;
+  }
+  if (root == nullptr) root = HKEY_LOCAL_MACHINE;
+  return install ? Register(root, make_default) : UnregisterMailLibrary(root);
 }
 
 }  // extern "C"

@@ -27,7 +27,10 @@ So too the MAPI value that programs check before they offer mail.
 
 Another default or MAPI value since then stays; without a default or a
 MAPI value before, there is none after. For the user alone, `/n /i:user`, and the
-machine's keys stay as they are; anything else after `/i:` is refused.
+machine's keys stay as they are. With "nodefault" (`/n /i:machine,nodefault`,
+as the installer does for an administrator who sets the default by policy)
+the library is registered and MAPI set, but the default stays. Anything else
+after `/i:`, or two scopes, is refused.
 
   $ regsvr32 app/PostlarkMAPI.dll && mail_programs "[$m]" '@="Other"' && regsvr32 /u app/PostlarkMAPI.dll && mail_keys HKLM (windows)
   HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
@@ -53,6 +56,19 @@ machine's keys stay as they are; anything else after `/i:` is refused.
   $ regsvr32 /u /n /i:user app/PostlarkMAPI.dll && mail_keys HKCU | grep -c -e Default -e Postlark; regsvr32 /n /i:everyone app/PostlarkMAPI.dll (windows)
   0 (windows)
   [5] (windows)
+  $ regsvr32 /n /i:user,machine app/PostlarkMAPI.dll; regsvr32 /n '/i:Machine, nodefault' app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM (windows)
+  [5] (windows)
+  MAPI: 1 (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail (windows)
+      (Default)    REG_SZ    Native Mail Client (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Native Mail Client (windows)
+      DLLPath    REG_SZ    C:\windows\system32\winemapi.dll (windows)
+  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Postlark (windows)
+      (Default)    REG_SZ    Postlark (windows)
+      DLLPath    REG_SZ    $WORK\app\PostlarkMAPI.dll (windows)
+  $ regsvr32 /u app/PostlarkMAPI.dll && simple_mapi && mail_keys HKLM | grep -c Postlark (windows)
+  MAPI: none (windows)
+  0 (windows)
 
 A program's message opens as a mailto: link with its recipients in to, cc
 and bcc, subject and body, and Explorer shows copies of its files, named as
