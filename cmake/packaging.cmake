@@ -67,6 +67,8 @@ else()
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_NAME Postlark)
   set(CPACK_SYSTEM_NAME windows)
+  set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/sign-files.cmake)
+  set(CPACK_POSTLARK_SOURCE ${PROJECT_SOURCE_DIR})
 endif()
 
 set(CPACK_PACKAGE_VENDOR "The Postlark developers")

@@ -97,6 +97,7 @@ drafted() {
 # system's regsvr32 of the program's bitness, silently; `mail_keys ROOT`
 # prints ROOT\Software\Clients\Mail with its keys, as Wine's reg does
 # (but what the library keeps of the MAPI value, which `simple_mapi` shows);
+# `msiexec ARGS` runs Windows Installer's msiexec, of the same bitness;
 # `windows_path FILE` the path of the working folder's FILE as Wine names it;
 # `simple_mapi` the MAPI value that programs check before they offer mail.
 caller() {
@@ -104,6 +105,9 @@ caller() {
 }
 regsvr32() {
   program_path="C:\\windows\\${system_dir##*/}\\regsvr32.exe" postlark /s "$@"
+}
+msiexec() {
+  program_path="C:\\windows\\${system_dir##*/}\\msiexec.exe" postlark "$@"
 }
 simple_mapi() {
   local value
