@@ -66,9 +66,10 @@ for target in windows-x64:x86_64 windows-x86:i686; do
     done
   done
 done
-# The release packages. The .deb is checked by the native tests. The .zip
-# must hold both programs (at most 32 KiB each) and both libraries (at
-# most 40 KiB), stripped, with the README and the licence.
+# The release packages. The .deb is checked by the native tests, the MSIs
+# by the Windows presets' tests. The .zip must hold both programs (at most
+# 32 KiB each) and both libraries (at most 40 KiB), stripped, with the
+# README and the licence.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 bash tools/package.sh >/dev/null
 zip=$(mktemp -d)
@@ -83,6 +84,12 @@ for file in "$zip"/*/x*/Postlark*; do
     { echo "${file#"$zip"/}: over $((limit / 1024)) KiB or not stripped" >&2; exit 1; }
   echo "packaged ${file#"$zip"/*/}: $size bytes, no symbols"
 done
+
+for file in dist/*.msi; do echo "packaged ${file#dist/}: $(stat -c %s "$file") bytes"; done
+# Signing (with a throwaway certificate) and the manifests for winget and
+# Scoop, each against packages of its own.
+bash tests/transcript.sh work=build/release-tests program="$PWD/build/native/Postlark" root="$PWD" \
+  version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows-x64/CMakeCache.txt)" tests/release/release.t
 
 # Two builds of the same sources in two folders must give the same bytes.
 repro=$(mktemp -d)
