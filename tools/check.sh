@@ -88,7 +88,7 @@ done
 for file in dist/*.msi; do echo "packaged ${file#dist/}: $(stat -c %s "$file") bytes"; done
 # Signing (with a throwaway certificate) and the manifests for winget and
 # Scoop, each against packages of its own.
-bash tests/transcript.sh work=build/release-tests program="$PWD/build/native/Postlark" root="$PWD" \
+bash tests/transcript.sh work="$PWD/build/release-tests" program="$PWD/build/native/Postlark" root="$PWD" \
   version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows-x64/CMakeCache.txt)" tests/release/release.t
 
 # Two builds of the same sources in two folders must give the same bytes.
