@@ -19,14 +19,16 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
   # compressed without a time stamp.
   find_program(SCDOC scdoc REQUIRED)
   set(manual ${CMAKE_BINARY_DIR}/Postlark.1.gz)
+  set(portal_manual ${CMAKE_BINARY_DIR}/postlark-portal.1.gz)
   configure_file(packaging/changelog.in changelog @ONLY)
-  add_custom_command(OUTPUT ${manual} changelog.gz
+  add_custom_command(OUTPUT ${manual} ${portal_manual} changelog.gz
     COMMAND ${SCDOC} <${PROJECT_SOURCE_DIR}/docs/Postlark.1.scd >Postlark.1
-    COMMAND gzip -9nf Postlark.1
+    COMMAND ${SCDOC} <${PROJECT_SOURCE_DIR}/docs/postlark-portal.1.scd >postlark-portal.1
+    COMMAND gzip -9nf Postlark.1 postlark-portal.1
     COMMAND gzip -9nkf changelog
-    DEPENDS docs/Postlark.1.scd ${CMAKE_BINARY_DIR}/changelog
+    DEPENDS docs/Postlark.1.scd docs/postlark-portal.1.scd ${CMAKE_BINARY_DIR}/changelog
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  add_custom_target(postlark_documents ALL DEPENDS ${manual} changelog.gz)
+  add_custom_target(postlark_documents ALL DEPENDS ${manual} ${portal_manual} changelog.gz)
 
   # Commands are lowercase by habit: "postlark" and "man postlark" answer
   # too, as links beside the program and its manual page.
@@ -37,7 +39,17 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
   install(FILES ${CMAKE_BINARY_DIR}/links/postlark DESTINATION bin)
   install(FILES ${CMAKE_BINARY_DIR}/links/postlark.1.gz DESTINATION share/man/man1)
   install(TARGETS mapi32_provider LIBRARY DESTINATION ${POSTLARK_PRIVATE_LIBRARY_DIR})
-  install(FILES ${manual} DESTINATION share/man/man1)
+  install(FILES ${manual} ${portal_manual} DESTINATION share/man/man1)
+  # The Email portal's backend, which D-Bus starts from where it is
+  # installed: its service file names the installed program.
+  install(TARGETS postlark-portal RUNTIME DESTINATION bin)
+  install(FILES portal/postlark.portal DESTINATION share/xdg-desktop-portal/portals)
+  file(READ portal/org.freedesktop.impl.portal.desktop.postlark.service.in portal_service)
+  string(REPLACE "@POSTLARK_PORTAL_EXEC@" "\${CMAKE_INSTALL_PREFIX}/bin/postlark-portal" portal_service "${portal_service}")
+  install(CODE "
+    file(WRITE \"${CMAKE_BINARY_DIR}/portal/installed/org.freedesktop.impl.portal.desktop.postlark.service\" \"${portal_service}\")
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/dbus-1/services\" TYPE FILE
+         FILES \"${CMAKE_BINARY_DIR}/portal/installed/org.freedesktop.impl.portal.desktop.postlark.service\")")
   install(FILES README.md packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
           DESTINATION share/doc/postlark)
   set(CPACK_GENERATOR DEB)
