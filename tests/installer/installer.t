@@ -42,13 +42,8 @@ for programs that look there first. Removal
 gives everything back.
 
   $ mail_programs '[HKEY_LOCAL_MACHINE\Software\Clients\Mail]' '@="Native Mail Client"' '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows Messaging Subsystem]' '"MAPI"="0"' && programs=$(echo "$WINEPREFIX/drive_c/Program Files")
-  $ msiexec /i "$(windows_path "postlark-$version.msi")" ALLUSERS=1 /qn && files "$programs" && keys HKLM | grep -A3 'Mail\\Postlark$' && simple_mapi
-  Postlark
-  Postlark/LICENSE.txt
-  Postlark/Postlark.exe
-  Postlark/README.md
-  Postlark/VERSION
-  Postlark/VERSION/PostlarkMAPI.dll
+  $ msiexec /i "$(windows_path "postlark-$version.msi")" ALLUSERS=1 /qn && files "$programs" | paste -sd ' ' && keys HKLM | grep -A3 'Mail\\Postlark$' && simple_mapi
+  Postlark Postlark/LICENSE.txt Postlark/Postlark.exe Postlark/README.md Postlark/VERSION Postlark/VERSION/PostlarkMAPI.dll
   HKEY_LOCAL_MACHINE\Software\Clients\Mail\Postlark
       (Default)    REG_SZ    Postlark
       DLLPath    REG_SZ    C:\Program Files\Postlark\VERSION\PostlarkMAPI.dll
@@ -83,20 +78,12 @@ back at the end. An older package over a newer one is refused.
 
   $ package 0.9.0 && msiexec /i "$(windows_path postlark-0.9.0.msi)" ALLUSERS=1 /qn && files "$programs" | grep -c 0.9.0
   2
-  $ msiexec /i "$(windows_path "postlark-$version.msi")" ALLUSERS=1 /qn && files "$programs" && keys HKLM | grep -A3 'Mail\\Postlark$' && listed
-  Postlark
-  Postlark/LICENSE.txt
-  Postlark/Postlark.exe
-  Postlark/README.md
-  Postlark/VERSION
-  Postlark/VERSION/PostlarkMAPI.dll
-  HKEY_LOCAL_MACHINE\Software\Clients\Mail\Postlark
-      (Default)    REG_SZ    Postlark
+  $ msiexec /i "$(windows_path "postlark-$version.msi")" ALLUSERS=1 /qn && files "$programs" | paste -sd ' ' && keys HKLM | grep -e DLLPath -e PreviousDefault && listed | grep Version
+  Postlark Postlark/LICENSE.txt Postlark/Postlark.exe Postlark/README.md Postlark/VERSION Postlark/VERSION/PostlarkMAPI.dll
+      DLLPath    REG_SZ    C:\windows\system32\winemapi.dll
       DLLPath    REG_SZ    C:\Program Files\Postlark\VERSION\PostlarkMAPI.dll
       PreviousDefault    REG_SZ    Native Mail Client
-      DisplayName    REG_SZ    Postlark
       DisplayVersion    REG_SZ    VERSION
-      Publisher    REG_SZ    The Postlark developers
   $ "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s </dev/null 2>/dev/null | grep -c 'DisplayName.*Postlark'
   1
   $ msiexec /i "$(windows_path postlark-0.9.0.msi)" ALLUSERS=1 /qn
