@@ -11,6 +11,7 @@
 
 #include <gio/gio.h>
 
+#include "backend_choice.h"
 #include "email_request.h"
 #include "send_mail.h"
 
@@ -96,11 +97,18 @@ void OnNameLost(GDBusConnection*, const char* name, gpointer data) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && strcmp(argv[1], "--enable") == 0) return EnableBackend();
+  if (argc == 2 && strcmp(argv[1], "--disable") == 0) return DisableBackend();
+  if (argc == 2 && strcmp(argv[1], "--status") == 0) return ShowBackend();
   if (argc > 1) {
-    fprintf(stderr, "usage: postlark-portal\n");
+    fprintf(stderr,
+            "usage: postlark-portal [--enable | --disable | --status]\n"
+            "  without an option, serves the desktop's Email portal (D-Bus starts it)\n"
+            "  --enable   makes postlark your desktop's Email backend\n"
+            "  --disable  undoes what --enable did\n"
+            "  --status   says which backend serves Email now\n");
     return 2;
   }
-  (void)argv;
   // Our waits for mail clients need SIGCHLD's default handling.
   signal(SIGCHLD, SIG_DFL);
   GError* error = nullptr;
