@@ -95,5 +95,11 @@ int main(int argc, char** argv) {
   g_main_loop_run(wait.loop);
   printf("response %u\n", wait.response);
   for (int i = 2; i < argc; ++i) unlink(argv[i]);
+  g_object_unref(fds);
+  g_variant_unref(parsed);
+  g_main_loop_unref(wait.loop);
+  g_free(handle);
+  g_free(sender);
+  g_object_unref(bus);
   return 0;
 }
