@@ -8,10 +8,11 @@ libportal and Qt do.
   $ mkdir -p bin data/applications data/dbus-1/services home portals && cp "$fake_client" bin/thunderbird && cp "$fake_client" bin/claws-mail && cp "$fake_client" bin/chromium && cp "$portal_services"/*.service data/dbus-1/services/ && cp "$portals/postlark.portal" portals/
   $ mkdir -p data/xdg-desktop-portal && printf '[preferred]\norg.freedesktop.impl.portal.Email=postlark;\n' >data/xdg-desktop-portal/portals.conf
   $ printf '[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=%s\n' "$file_manager" >data/dbus-1/services/fm.service
-  $ entry() { printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\nMimeType=x-scheme-handler/mailto;\n' "$1" "$2" >"data/applications/$1.desktop"; } && use() { printf '[Default Applications]\nx-scheme-handler/mailto=%s.desktop\n' "$1" >data/mimeapps.list; }
+  $ entry() { printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\nMimeType=x-scheme-handler/mailto;\n%s' "$1" "$2" "${3:-}" >"data/applications/$1.desktop"; } && use() { printf '[Default Applications]\nx-scheme-handler/mailto=%s.desktop\n' "$1" >data/mimeapps.list; }
   $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client 2>/dev/null; rm -f client*; }
   $ entry thunderbird "thunderbird %u" && entry claws-mail "claws-mail --compose %u" && entry chromium "chromium %U"
-  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown XDG_CURRENT_DESKTOP=GNOME XDG_DESKTOP_PORTAL_DIR=$PWD/portals && unset DISPLAY WAYLAND_DISPLAY
+  $ cp "$fake_sandbox" bin/flatpak && entry org.mozilla.Thunderbird "$PWD/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird
+  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown FAKE_CLIENT=read XDG_CURRENT_DESKTOP=GNOME XDG_DESKTOP_PORTAL_DIR=$PWD/portals && unset DISPLAY WAYLAND_DISPLAY
   $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && { /usr/libexec/xdg-desktop-portal -r >frontend.log 2>&1 & } && frontend=$!
   $ mail() { "$email_caller" "$@"; }
 
@@ -32,6 +33,15 @@ snapshot, read after the caller has deleted its own; the answer is 0.
   attached]
   $ cmp cache/postlark/message-*/report.txt report.ref && cmp cache/postlark/message-*/*/data.bin data.ref && echo whole
   whole
+
+A Flatpak Thunderbird gets the file through the real document portal,
+and reads it there, in its sandbox, after the caller has deleted its own.
+
+  $ use org.mozilla.Thunderbird && echo figures >report.txt && mail "{'subject': <'s'>}" report.txt && sleep 2 && cat client.read && client | grep -e flatpak -e '^attachment'
+  response 0
+  figures
+  $WORK/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird -compose ...
+  attachment: ['file://$XDG_RUNTIME_DIR/doc/*/report.txt']
 
 Claws Mail gets its own options; a browser, which can take no file, opens
 the message without it, the file manager is asked to show the snapshot,
