@@ -60,7 +60,7 @@ guint32 ComposeEmail(GVariant* options) {
     g_message("ComposeEmail refused: %s", error);
     return kResponseOther;
   }
-  ULONG result = SendMail(&request.message, MAPI_DIALOG | MAPI_LOGON_UI);
+  ULONG result = SendMail(&request.message, MAPI_DIALOG | MAPI_LOGON_UI, request.activation_token);
   if (result != SUCCESS_SUCCESS) g_message("ComposeEmail: the mail library answered %u", static_cast<unsigned>(result));
   return result == SUCCESS_SUCCESS ? kResponseSuccess : kResponseOther;
 }

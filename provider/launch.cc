@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <initializer_list>
+
 #include <gio/gdesktopappinfo.h>
 
 #include "compose.h"
@@ -75,11 +77,11 @@ void DBusLaunchDone(GObject* client, GAsyncResult* result, gpointer data) {
 
 // A client started by D-Bus activation is no child of ours: its failure is
 // the activation's reply, awaited for the time allowed.
-ULONG LaunchThroughDBus(GAppInfo* client, GList* uris) {
+ULONG LaunchThroughDBus(GAppInfo* client, GList* uris, GAppLaunchContext* launch_context) {
   GMainContext* context = g_main_context_new();
   g_main_context_push_thread_default(context);
   DBusLaunch launch;
-  g_app_info_launch_uris_async(client, uris, nullptr, nullptr, DBusLaunchDone, &launch);
+  g_app_info_launch_uris_async(client, uris, launch_context, nullptr, DBusLaunchDone, &launch);
   gint64 deadline = g_get_monotonic_time() + kEarlyFailureMilliseconds * 1000;
   while (!launch.done && g_get_monotonic_time() < deadline) {
     if (!g_main_context_iteration(context, FALSE)) g_usleep(10 * 1000);
@@ -93,7 +95,7 @@ ULONG LaunchThroughDBus(GAppInfo* client, GList* uris) {
 // for one: its own terminal search, its own command line for it. That line
 // is split by the shell's quoting rules and has its field codes expanded,
 // so each word goes in quoted and every "%" doubled.
-gboolean SpawnInTerminal(char* const command[], GPid* pid) {
+gboolean SpawnInTerminal(char* const command[], GAppLaunchContext* context, GPid* pid) {
   GString* line = g_string_new(nullptr);
   for (char* const* word = command; *word != nullptr; ++word) {
     char* quoted = g_shell_quote(*word);
@@ -109,7 +111,7 @@ gboolean SpawnInTerminal(char* const command[], GPid* pid) {
   g_string_free(line, TRUE);
   gboolean started = terminal != nullptr && G_IS_DESKTOP_APP_INFO(terminal) &&
                      g_desktop_app_info_launch_uris_as_manager(
-                         G_DESKTOP_APP_INFO(terminal), nullptr, nullptr, kSpawnFlags,
+                         G_DESKTOP_APP_INFO(terminal), nullptr, context, kSpawnFlags,
                          PrepareClient, nullptr, RememberPid, pid, nullptr);
   if (terminal != nullptr) g_object_unref(terminal);
   return started;
@@ -122,18 +124,28 @@ GAppInfo* FindMailClient() {
 }
 
 ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
-                       char* const attachments[]) {
+                       char* const attachments[], const char* activation_token) {
   GPid pid = 0;
   gboolean started;
+  // The token goes in the client's environment alone, never in ours: a
+  // caller's other threads may read our environment.
+  GAppLaunchContext* context = g_app_launch_context_new();
+  char** environment = g_get_environ();
+  if (activation_token != nullptr) {
+    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+      g_app_launch_context_setenv(context, name, activation_token);
+      environment = g_environ_setenv(environment, name, activation_token, TRUE);
+    }
+  }
   // A client of the table is started with its desktop entry's command line,
   // which may start it in a sandbox or a terminal, and then its own words
   // for the message.
   char** command = MailClientCommand(client, message, attachments);
   if (command != nullptr) {
     if (g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "Terminal"))
-      started = SpawnInTerminal(command, &pid);
+      started = SpawnInTerminal(command, context, &pid);
     else
-      started = g_spawn_async(nullptr, command, nullptr, kSpawnFlags, PrepareClient, nullptr,
+      started = g_spawn_async(nullptr, command, environment, kSpawnFlags, PrepareClient, nullptr,
                               &pid, nullptr);
     g_strfreev(command);
   } else {
@@ -141,16 +153,20 @@ ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
     GList uris = {mailto, nullptr, nullptr};
     if (G_IS_DESKTOP_APP_INFO(client) &&
         g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(client), "DBusActivatable")) {
-      ULONG result = LaunchThroughDBus(client, &uris);
+      ULONG result = LaunchThroughDBus(client, &uris, context);
       g_free(mailto);
+      g_strfreev(environment);
+      g_object_unref(context);
       return result;
     }
     started = G_IS_DESKTOP_APP_INFO(client) &&
               g_desktop_app_info_launch_uris_as_manager(
-                  G_DESKTOP_APP_INFO(client), &uris, nullptr, kSpawnFlags, PrepareClient,
+                  G_DESKTOP_APP_INFO(client), &uris, context, kSpawnFlags, PrepareClient,
                   nullptr, RememberPid, &pid, nullptr);
     g_free(mailto);
   }
+  g_strfreev(environment);
+  g_object_unref(context);
   if (!started) return MAPI_E_FAILURE;
   return pid > 0 ? WatchForEarlyFailure(pid) : SUCCESS_SUCCESS;
 }

@@ -23,8 +23,11 @@ GAppInfo* FindMailClient();
 /// client is started and has not failed within kEarlyFailureMilliseconds,
 /// and MAPI_E_FAILURE if it could
 /// not be started (no terminal for one that needs it, say), its D-Bus
-/// activation failed, or it exited non-zero within that time.
+/// activation failed, or it exited non-zero within that time. An
+/// `activation_token` (null for none) goes to a client that is started as
+/// XDG_ACTIVATION_TOKEN and DESKTOP_STARTUP_ID, so that it may raise its
+/// window.
 ULONG LaunchMailClient(GAppInfo* client, const MapiMessage* message,
-                       char* const attachments[]);
+                       char* const attachments[], const char* activation_token = nullptr);
 
 #endif  // POSTLARK_PROVIDER_LAUNCH_H_

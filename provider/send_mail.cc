@@ -35,14 +35,16 @@ ULONG CheckMessage(const MapiMessage* message, FLAGS flags) {
 // Hands `message` to `client` with the snapshot's copies; a Flatpak or
 // snap cannot see our cache: it is handed them where the document portal
 // shows them, or, if it cannot be, is not started.
-ULONG StartWithFiles(GAppInfo* client, const MapiMessage* message, const Snapshot& snapshot) {
+ULONG StartWithFiles(GAppInfo* client, const MapiMessage* message, const Snapshot& snapshot,
+                     const char* activation_token) {
   char* app_id = SandboxAppId(client);
   char** exported = nullptr;
   ULONG result = SUCCESS_SUCCESS;
   if (app_id != nullptr && snapshot.count > 0)
     result = ExportToSandbox(app_id, snapshot.copies, snapshot.count, &exported);
   if (result == SUCCESS_SUCCESS)
-    result = LaunchMailClient(client, message, exported != nullptr ? exported : snapshot.copies);
+    result = LaunchMailClient(client, message, exported != nullptr ? exported : snapshot.copies,
+                              activation_token);
   g_strfreev(exported);
   g_free(app_id);
   return result;
@@ -51,17 +53,17 @@ ULONG StartWithFiles(GAppInfo* client, const MapiMessage* message, const Snapsho
 // Hands `message` without its attachments to a client that can take none,
 // sandboxed or not: it is given no file through the portal either. The file
 // manager that will show them starts meanwhile.
-ULONG StartWithoutFiles(GAppInfo* client, const MapiMessage* message) {
+ULONG StartWithoutFiles(GAppInfo* client, const MapiMessage* message, const char* activation_token) {
   WakeFileManager();
   MapiMessage alone = *message;
   alone.nFileCount = 0;
   alone.lpFiles = nullptr;
-  return LaunchMailClient(client, &alone, nullptr);
+  return LaunchMailClient(client, &alone, nullptr, activation_token);
 }
 
 }  // namespace
 
-ULONG SendMail(const MapiMessage* message, FLAGS flags) {
+ULONG SendMail(const MapiMessage* message, FLAGS flags, const char* activation_token) {
   ULONG checked = CheckMessage(message, flags);
   if (checked != SUCCESS_SUCCESS) return checked;
   GAppInfo* client = FindMailClient();
@@ -74,8 +76,8 @@ ULONG SendMail(const MapiMessage* message, FLAGS flags) {
   ULONG result = MakeSnapshot(message, cache, &snapshot);
   if (result == SUCCESS_SUCCESS) {
     bool takes_files = snapshot.count == 0 || MailClientTakesFiles(client);
-    result = takes_files ? StartWithFiles(client, message, snapshot)
-                         : StartWithoutFiles(client, message);
+    result = takes_files ? StartWithFiles(client, message, snapshot, activation_token)
+                         : StartWithoutFiles(client, message, activation_token);
     if (result == SUCCESS_SUCCESS && !takes_files) {
       // The client has the message but not its file: the user is shown the
       // snapshot, which stays, to add it by hand, and the caller is told.

@@ -12,7 +12,8 @@
 /// (it opens the message without them, and the file manager shows the
 /// snapshot); MAPI_E_FAILURE, MAPI_E_BAD_RECIPTYPE, MAPI_E_INVALID_RECIPS
 /// or an attachment's error for a message that cannot be handed on. SIGCHLD
-/// must have its default handling while it runs.
-ULONG SendMail(const MapiMessage* message, FLAGS flags);
+/// must have its default handling while it runs. `activation_token`, where
+/// not null, goes to the client (see LaunchMailClient).
+ULONG SendMail(const MapiMessage* message, FLAGS flags, const char* activation_token = nullptr);
 
 #endif  // POSTLARK_PROVIDER_SEND_MAIL_H_

@@ -12,7 +12,7 @@ libportal and Qt do.
   $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client 2>/dev/null; rm -f client*; }
   $ entry thunderbird "thunderbird %u" && entry claws-mail "claws-mail --compose %u" && entry chromium "chromium %U"
   $ cp "$fake_sandbox" bin/flatpak && entry org.mozilla.Thunderbird "$PWD/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird
-  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown FAKE_CLIENT=read XDG_CURRENT_DESKTOP=GNOME XDG_DESKTOP_PORTAL_DIR=$PWD/portals && unset DISPLAY WAYLAND_DISPLAY
+  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown FAKE_CLIENT=read XDG_CURRENT_DESKTOP=GNOME XDG_DESKTOP_PORTAL_DIR=$PWD/portals && unset DISPLAY WAYLAND_DISPLAY XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID
   $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && { /usr/libexec/xdg-desktop-portal -r >frontend.log 2>&1 & } && frontend=$!
   $ mail() { "$email_caller" "$@"; }
 
@@ -61,7 +61,9 @@ and the answer is 2. No mail client at all: 2, and nothing opens.
 What a caller cannot mean goes no further: a recipient that is not one
 mail address (a line break, a space, an option), a value of another type,
 a relative path, more than 64 files: 2, and nothing opens. Calls to the
-backend itself, as the portal makes them.
+backend itself, as the portal makes them; the next good one opens, and
+its client is given the caller's activation token (which the portal
+hands on from 1.17.2) to raise its window.
 
   $ use thunderbird && compose() { gdbus call --session -d org.freedesktop.impl.portal.desktop.postlark -o /org/freedesktop/portal/desktop -m org.freedesktop.impl.portal.Email.ComposeEmail /x '' '' "$1"; }
   $ for options in "{'addresses': <['ann@example.org\nbcc: eve@example.org']>}" "{'address': <'ann@example.org carl@example.org'>}" "{'cc': <['--help']>}" "{'subject': <42>}" "{'attachments': <['report.txt']>}" "{'attachments': <[$(for i in $(seq 65); do printf "'$PWD/report.txt'"; done | sed "s/''/', '/g")]>}" "{'attachments': <['$PWD']>}"; do compose "$options"; done; client
@@ -72,7 +74,8 @@ backend itself, as the portal makes them.
   (uint32 2, @a{sv} {})
   (uint32 2, @a{sv} {})
   (uint32 2, @a{sv} {})
-  $ compose "{'address': <'ann@example.org'>, 'subject': <'still here'>}" && client | grep subject
+  $ compose "{'address': <'ann@example.org'>, 'subject': <'still here'>, 'activation_token': <'token-1'>}" && client | grep -e subject -e token
   (uint32 0, @a{sv} {})
   subject: [still here]
+  activation token: [token-1] [token-1]
   $ kill "$frontend" "$bus"; sleep 1; fusermount3 -uq "$XDG_RUNTIME_DIR/doc" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"

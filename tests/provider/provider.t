@@ -5,7 +5,7 @@ The Linux library starts the default mail client: here fake ones, in private XDG
   $ use() { printf '[Default Applications]\nx-scheme-handler/mailto=%s.desktop\n' "$1" >data/mimeapps.list; }
   $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client client.read 2>/dev/null; rm -f client*; }
   $ entry mail "mail-client %u" && entry thunderbird "thunderbird %u" && entry org.example.Missing "mail-client %u" DBusActivatable=true
-  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown LD_DEBUG= && unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown LD_DEBUG= && unset DISPLAY WAYLAND_DISPLAY XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID DBUS_SESSION_BUS_ADDRESS
 
   $ postlark report.txt s b; [ -e cache ] || [ -e client ] || echo "nothing started"
   [26]
