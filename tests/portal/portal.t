@@ -12,8 +12,8 @@ libportal and Qt do.
   $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client 2>/dev/null; rm -f client*; }
   $ entry thunderbird "thunderbird %u" && entry claws-mail "claws-mail --compose %u" && entry chromium "chromium %U"
   $ cp "$fake_sandbox" bin/flatpak && entry org.mozilla.Thunderbird "$PWD/bin/flatpak run --branch=stable --arch=x86_64 --command=thunderbird --file-forwarding org.mozilla.Thunderbird @@u %u @@" X-Flatpak=org.mozilla.Thunderbird
-  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown FAKE_CLIENT=read XDG_CURRENT_DESKTOP=GNOME XDG_DESKTOP_PORTAL_DIR=$PWD/portals && unset DISPLAY WAYLAND_DISPLAY XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID
-  $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && { /usr/libexec/xdg-desktop-portal -r >frontend.log 2>&1 & } && frontend=$!
+  $ export PATH=$PWD/bin:$PATH HOME=$PWD/home XDG_DATA_HOME=$PWD/data XDG_CONFIG_HOME=$PWD/data XDG_CACHE_HOME=$PWD/cache XDG_DATA_DIRS=/none XDG_CONFIG_DIRS=/none FAKE_RECORD=$PWD/client FAKE_SHOWN=$PWD/shown FAKE_CLIENT=read GSETTINGS_SCHEMA_DIR=/usr/share/glib-2.0/schemas XDG_CURRENT_DESKTOP=GNOME XDG_DESKTOP_PORTAL_DIR=$PWD/portals && unset DISPLAY WAYLAND_DISPLAY XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID
+  $ export XDG_RUNTIME_DIR=$(mktemp -d) && read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ') && export DBUS_SESSION_BUS_ADDRESS && { /usr/libexec/xdg-desktop-portal -r >frontend.log 2>&1 & } && frontend=$! && gdbus wait --session --timeout 10 org.freedesktop.portal.Desktop
   $ mail() { "$email_caller" "$@"; }
 
 Thunderbird gets -compose with every field, and both files whole in the
