@@ -1,12 +1,12 @@
 postlark-portal serves the desktop's Email portal: here the real
 xdg-desktop-portal on a private session bus, with postlark-portal as its
-only Email backend (by UseIn before 1.17, by portals.conf after), started
-by D-Bus from this build, fake mail clients in
+only Email backend (by UseIn before 1.17, by the portals.conf of the same
+folder after), started by D-Bus from this build, fake mail clients in
 private XDG folders, and a caller that passes its files as descriptors, as
 libportal and Qt do.
 
   $ mkdir -p bin data/applications data/dbus-1/services home portals && cp "$fake_client" bin/thunderbird && cp "$fake_client" bin/claws-mail && cp "$fake_client" bin/chromium && cp "$portal_services"/*.service data/dbus-1/services/ && cp "$portals/postlark.portal" portals/
-  $ mkdir -p data/xdg-desktop-portal && printf '[preferred]\norg.freedesktop.impl.portal.Email=postlark;\n' >data/xdg-desktop-portal/portals.conf
+  $ printf '[preferred]\norg.freedesktop.impl.portal.Email=postlark;\n' >portals/portals.conf
   $ printf '[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=%s\n' "$file_manager" >data/dbus-1/services/fm.service
   $ entry() { printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\nMimeType=x-scheme-handler/mailto;\n%s' "$1" "$2" "${3:-}" >"data/applications/$1.desktop"; } && use() { printf '[Default Applications]\nx-scheme-handler/mailto=%s.desktop\n' "$1" >data/mimeapps.list; }
   $ client() { for i in 1 2 3 4 5; do [ -s client ] && break; sleep 1; done; cat client 2>/dev/null; rm -f client*; }
