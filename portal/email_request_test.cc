@@ -11,7 +11,9 @@ namespace {
 GVariant* Options(const std::string& text) {
   GVariant* parsed = g_variant_parse(G_VARIANT_TYPE_VARDICT, text.c_str(), nullptr, nullptr, nullptr);
   EXPECT_NE(parsed, nullptr) << text;
-  GVariant* serialised = g_variant_new_from_bytes(G_VARIANT_TYPE_VARDICT, g_variant_get_data_as_bytes(parsed), TRUE);
+  GBytes* bytes = g_variant_get_data_as_bytes(parsed);
+  GVariant* serialised = g_variant_new_from_bytes(G_VARIANT_TYPE_VARDICT, bytes, TRUE);
+  g_bytes_unref(bytes);
   g_variant_unref(parsed);
   return g_variant_ref_sink(serialised);
 }
