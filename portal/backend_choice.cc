@@ -1,5 +1,6 @@
 #include "backend_choice.h"
 
+#include <errno.h>
 #include <stdio.h>
 #include <string.h>
 #include <unistd.h>
@@ -193,9 +194,14 @@ void RestartPortal() {
   printf("Restarted xdg-desktop-portal.service.\n");
 }
 
-bool RemoveIfOurs(const char* path) {
+// Removes `path` where --enable wrote it; sets `*failed` where it could not.
+bool RemoveIfOurs(const char* path, bool* failed) {
   if (!g_file_test(path, G_FILE_TEST_EXISTS) || !IsOurs(path)) return false;
-  if (g_unlink(path) != 0) return false;
+  if (g_unlink(path) != 0) {
+    fprintf(stderr, "postlark-portal: cannot remove %s: %s\n", path, g_strerror(errno));
+    *failed = true;
+    return false;
+  }
   printf("Removed %s\n", path);
   return true;
 }
@@ -238,15 +244,15 @@ int EnableBackend() {
 
 int DisableBackend() {
   char** desktops = Desktops();
-  bool removed = false;
+  bool removed = false, failed = false;
   for (char** desktop = desktops; desktop != nullptr && *desktop != nullptr; ++desktop) {
     char* conf = UserPortalsConf(*desktop);
-    removed = RemoveIfOurs(conf) || removed;
+    removed = RemoveIfOurs(conf, &failed) || removed;
     g_free(conf);
   }
   char* drop_in = DropIn();
   char* folder = PortalFolder();
-  if (RemoveIfOurs(drop_in)) {
+  if (RemoveIfOurs(drop_in, &failed)) {
     removed = true;
     // The folder holds what --enable put there alone: its links, and ours.
     GDir* dir = g_dir_open(folder, 0, nullptr);
@@ -262,8 +268,8 @@ int DisableBackend() {
   g_free(folder);
   g_strfreev(desktops);
   if (removed) RestartPortal();
-  else printf("Nothing to remove: postlark-portal --enable wrote nothing here.\n");
-  return 0;
+  else if (!failed) printf("Nothing to remove: postlark-portal --enable wrote nothing here.\n");
+  return failed ? 1 : 0;
 }
 
 int ShowBackend() {

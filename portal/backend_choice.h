@@ -14,7 +14,7 @@
 int EnableBackend();
 
 /// Removes exactly what EnableBackend wrote, on either road, and restarts
-/// the portal service. 0, or 1.
+/// the portal service. 0, or 1 where a file of its could not be removed.
 int DisableBackend();
 
 /// Says which backend serves Email for the user's desktop now. 0, or 1.
