@@ -20,15 +20,18 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
   find_program(SCDOC scdoc REQUIRED)
   set(manual ${CMAKE_BINARY_DIR}/Postlark.1.gz)
   set(portal_manual ${CMAKE_BINARY_DIR}/postlark-portal.1.gz)
+  set(sendto_manual ${CMAKE_BINARY_DIR}/postlark-sendto.1.gz)
   configure_file(packaging/changelog.in changelog @ONLY)
-  add_custom_command(OUTPUT ${manual} ${portal_manual} changelog.gz
+  add_custom_command(OUTPUT ${manual} ${portal_manual} ${sendto_manual} changelog.gz
     COMMAND ${SCDOC} <${PROJECT_SOURCE_DIR}/docs/Postlark.1.scd >Postlark.1
     COMMAND ${SCDOC} <${PROJECT_SOURCE_DIR}/docs/postlark-portal.1.scd >postlark-portal.1
-    COMMAND gzip -9nf Postlark.1 postlark-portal.1
+    COMMAND ${SCDOC} <${PROJECT_SOURCE_DIR}/docs/postlark-sendto.1.scd >postlark-sendto.1
+    COMMAND gzip -9nf Postlark.1 postlark-portal.1 postlark-sendto.1
     COMMAND gzip -9nkf changelog
-    DEPENDS docs/Postlark.1.scd docs/postlark-portal.1.scd ${CMAKE_BINARY_DIR}/changelog
+    DEPENDS docs/Postlark.1.scd docs/postlark-portal.1.scd docs/postlark-sendto.1.scd
+            ${CMAKE_BINARY_DIR}/changelog
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  add_custom_target(postlark_documents ALL DEPENDS ${manual} ${portal_manual} changelog.gz)
+  add_custom_target(postlark_documents ALL DEPENDS ${manual} ${portal_manual} ${sendto_manual} changelog.gz)
 
   # Commands are lowercase by habit: "postlark" and "man postlark" answer
   # too, as links beside the program and its manual page.
@@ -39,7 +42,13 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
   install(FILES ${CMAKE_BINARY_DIR}/links/postlark DESTINATION bin)
   install(FILES ${CMAKE_BINARY_DIR}/links/postlark.1.gz DESTINATION share/man/man1)
   install(TARGETS mapi32_provider LIBRARY DESTINATION ${POSTLARK_PRIVATE_LIBRARY_DIR})
-  install(FILES ${manual} ${portal_manual} DESTINATION share/man/man1)
+  install(FILES ${manual} ${portal_manual} ${sendto_manual} DESTINATION share/man/man1)
+  # "Email with Postlark" in file managers: Thunar's Send To, and the
+  # actions Caja and PCManFM-Qt read.
+  install(TARGETS postlark-sendto RUNTIME DESTINATION bin)
+  install(FILES actions/thunar-sendto.desktop DESTINATION share/Thunar/sendto RENAME postlark.desktop)
+  install(FILES actions/file-manager-action.desktop DESTINATION share/file-manager/actions
+          RENAME postlark.desktop)
   # The Email portal's backend, which D-Bus starts from where it is
   # installed: its service file names the installed program.
   install(TARGETS postlark-portal RUNTIME DESTINATION bin)

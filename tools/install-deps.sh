@@ -18,7 +18,7 @@
 set -euo pipefail
 
 declare -A groups=(
-  [native]="cmake ninja-build g++ pkgconf python3 libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian"
+  [native]="cmake ninja-build g++ pkgconf python3 libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian caja-actions desktop-file-utils"
   [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 locales python3 wixl msitools osslsigncode openssl python3-yaml"
   [fuzz]="clang libclang-rt-dev"
   [bench]="valgrind hyperfine"
