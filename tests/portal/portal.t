@@ -78,4 +78,17 @@ hands on from 1.17.2) to raise its window.
   (uint32 0, @a{sv} {})
   subject: [still here]
   activation token: [token-1] [token-1]
+
+Installed, postlark takes over no desktop's own Email backend: the portal
+chooses it by UseIn only where no backend for the desktop serves Email
+(with no portals.conf, from 1.17 too). Beside GNOME's, the message never
+reaches postlark (that stand-in does not answer: 2); beside KDE's only, on
+GNOME, it does.
+
+  $ restart() { kill "$frontend" && while kill -0 "$frontend" 2>/dev/null; do sleep 0.1; done; mkdir -p "$1" && cp "$portals/postlark.portal" "$1/" && printf '[portal]\nDBusName=org.freedesktop.impl.portal.desktop.%s\nInterfaces=org.freedesktop.impl.portal.Email;\nUseIn=%s\n' "$1" "$2" >"$1/$1.portal" && { XDG_DESKTOP_PORTAL_DIR=$PWD/$1 /usr/libexec/xdg-desktop-portal -r >>frontend.log 2>&1 & } && frontend=$! && gdbus wait --session --timeout 10 org.freedesktop.portal.Desktop; }
+  $ restart gtk gnome && mail "{'subject': <'for gtk'>}" 2>&1; client
+  response 2
+  $ restart kde kde && mail "{'subject': <'for postlark'>}" && client | grep subject
+  response 0
+  subject: [for postlark]
   $ kill "$frontend" "$bus"; sleep 1; fusermount3 -uq "$XDG_RUNTIME_DIR/doc" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"
