@@ -10,6 +10,9 @@
 #include <string.h>
 #include <unistd.h>
 
+#include "executable_directory.h"
+#include "path_name.h"
+
 namespace {
 
 const char kUsage[] =
@@ -19,34 +22,6 @@ const char kUsage[] =
 
 const char kProgramName[] = "Postlark";
 
-/// The name of the file `path` names, its last component, copied into
-/// `out`. False if there is none (a path to a folder may end in a slash,
-/// and a folder is no attachment) or it does not fit.
-bool FileName(const char* path, char* out, size_t capacity) {
-  size_t end = strlen(path);
-  size_t start = end;
-  while (start > 0 && path[start - 1] != '/') --start;
-  if (start == end || end - start >= capacity) return false;
-  memcpy(out, path + start, end - start);
-  out[end - start] = '\0';
-  return true;
-}
-
-/// The path of the Postlark beside this program, into `out`; false if it
-/// cannot be told or does not fit. Links are followed, so that a link to
-/// this program on the PATH still finds the Postlark installed with it.
-bool ProgramBeside(char* out, size_t capacity) {
-  ssize_t length = readlink("/proc/self/exe", out, capacity);
-  if (length <= 0 || static_cast<size_t>(length) >= capacity) return false;
-  out[length] = '\0';
-  char* slash = strrchr(out, '/');
-  if (slash == nullptr) return false;
-  size_t folder = static_cast<size_t>(slash + 1 - out);
-  if (folder + sizeof kProgramName > capacity) return false;
-  memcpy(slash + 1, kProgramName, sizeof kProgramName);
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,16 +29,21 @@ int main(int argc, char** argv) {
     fputs(kUsage, stderr);
     return 2;
   }
-  char name[PATH_MAX];
-  if (!FileName(argv[1], name, sizeof name)) {
+  // A path ending in a slash names a folder, and a folder is no attachment.
+  char* name = argv[1] + (PathFileName(argv[1]) - argv[1]);
+  if (*name == '\0') {
     fprintf(stderr, "postlark-sendto: \"%s\" names no file\n", argv[1]);
     return 2;
   }
+  // The Postlark installed beside this program, found through links, so
+  // that a link to it on the PATH still finds its own.
   char program[PATH_MAX];
-  if (!ProgramBeside(program, sizeof program)) {
+  size_t folder = ExecutableDirectory(program, sizeof program);
+  if (folder == 0 || folder + sizeof kProgramName > sizeof program) {
     fputs("postlark-sendto: cannot tell where Postlark is installed\n", stderr);
     return 127;
   }
+  memcpy(program + folder, kProgramName, sizeof kProgramName);
   char empty[] = "";
   char* arguments[] = {program, argv[1], name, empty, nullptr};
   execv(program, arguments);

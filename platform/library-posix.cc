@@ -8,7 +8,8 @@
 #include <dlfcn.h>
 #include <limits.h>  // PATH_MAX
 #include <string.h>
-#include <unistd.h>  // readlink
+
+#include "executable_directory.h"
 
 #ifndef POSTLARK_PRIVATE_LIBRARY_DIR
 #error "POSTLARK_PRIVATE_LIBRARY_DIR must name the private library folder"
@@ -55,18 +56,6 @@ bool SharedObjectName(const char* name, char* out, size_t capacity) {
   }
   memcpy(out + 3 + length, ".so", sizeof ".so");
   return true;
-}
-
-// Writes the directory of the running executable, with its trailing slash,
-// into `out`. Returns its length, or 0 if it cannot be told.
-size_t ExecutableDirectory(char* out, size_t capacity) {
-  ssize_t length = readlink("/proc/self/exe", out, capacity - 1);
-  if (length <= 0 || static_cast<size_t>(length) >= capacity - 1) return 0;
-  out[length] = '\0';
-  char* slash = strrchr(out, '/');
-  if (slash == nullptr) return 0;
-  slash[1] = '\0';
-  return static_cast<size_t>(slash + 1 - out);
 }
 
 // Opens `directory` + `folder` + `file`; null if it is not there or the
