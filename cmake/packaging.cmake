@@ -43,11 +43,13 @@ if(POSTLARK_PLATFORM STREQUAL "posix")
   install(FILES ${CMAKE_BINARY_DIR}/links/postlark.1.gz DESTINATION share/man/man1)
   install(TARGETS mapi32_provider LIBRARY DESTINATION ${POSTLARK_PRIVATE_LIBRARY_DIR})
   install(FILES ${manual} ${portal_manual} ${sendto_manual} DESTINATION share/man/man1)
-  # "Email with Postlark" in file managers: Thunar's Send To, and the
-  # actions Caja and PCManFM-Qt read.
+  # "Email with Postlark" in file managers: Thunar's Send To, the actions
+  # Caja and PCManFM-Qt read, and Dolphin's service menus.
   install(TARGETS postlark-sendto RUNTIME DESTINATION bin)
   install(FILES actions/thunar-sendto.desktop DESTINATION share/Thunar/sendto RENAME postlark.desktop)
   install(FILES actions/file-manager-action.desktop DESTINATION share/file-manager/actions
+          RENAME postlark.desktop)
+  install(FILES actions/dolphin-servicemenu.desktop DESTINATION share/kio/servicemenus
           RENAME postlark.desktop)
   # The Email portal's backend, which D-Bus starts from where it is
   # installed: its service file names the installed program.

@@ -17,8 +17,12 @@
 # missing where apt's status file does not have it installed.
 set -euo pipefail
 
+# The tests build Dolphin's context menu with KIO: Debian 12's Dolphin is
+# built on KDE Frameworks 5, later releases' on 6.
+kio=libkf6kio-dev
+[ "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" != 12 ] || kio=libkf5kio-dev
 declare -A groups=(
-  [native]="cmake ninja-build g++ pkgconf python3 libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian caja-actions desktop-file-utils"
+  [native]="cmake ninja-build g++ pkgconf python3 libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian caja-actions desktop-file-utils $kio"
   [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 locales python3 wixl msitools osslsigncode openssl python3-yaml"
   [fuzz]="clang libclang-rt-dev"
   [bench]="valgrind hyperfine"

@@ -41,6 +41,21 @@ folder or two files.
   No valid profile is candidate to execution. Exiting.
   No valid profile is candidate to execution. Exiting.
 
+Dolphin offers a service menu's actions in its context menu; service_menu
+builds that menu through KIO's own classes, as Dolphin does, and clicks
+"Email with Postlark". It is offered for one file, never for a folder or two.
+
+  $ mkdir -p share/kio/servicemenus && cp "$actions/dolphin-servicemenu.desktop" share/kio/servicemenus/postlark.desktop
+  $ menu() { QT_QPA_PLATFORM=offscreen "$service_menu" client "$@"; }
+  $ menu "$PWD/$name"; client
+  Email with Postlark
+  mail-client
+  subject: [-a b's "report" $HOME; *.txt]
+  attach: [$WORK/cache/postlark/message-*/-a b's "report" $HOME; *.txt]
+  $ menu "$PWD/folder" | wc -l; menu "$PWD/more.txt" "$PWD/also.txt" | wc -l
+  0
+  0
+
 postlark-sendto by hand: one file, named by any path, or a usage text; with no
 Postlark beside it, it says so.
 
