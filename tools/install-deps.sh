@@ -17,12 +17,13 @@
 # missing where apt's status file does not have it installed.
 set -euo pipefail
 
-# The tests build Dolphin's context menu with KIO: Debian 12's Dolphin is
-# built on KDE Frameworks 5, later releases' on 6.
-kio=libkf6kio-dev
-[ "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" != 12 ] || kio=libkf5kio-dev
+# The tests build Dolphin's and PCManFM-Qt's context menus with their own
+# libraries: on Debian 12 of KDE Frameworks 5 and Qt 5, later on 6.
+menus="libkf6kio-dev libfm-qt-dev qt6-base-dev"
+[ "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" != 12 ] ||
+  menus="libkf5kio-dev libfm-qt-dev libqt5x11extras5-dev"
 declare -A groups=(
-  [native]="cmake ninja-build g++ pkgconf python3 libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian caja-actions desktop-file-utils $kio"
+  [native]="cmake ninja-build g++ pkgconf python3 libgtest-dev libglib2.0-dev libglib2.0-bin dpkg-dev dbus-daemon xdg-desktop-portal bubblewrap fuse3 scdoc man-db lintian caja-actions desktop-file-utils $menus"
   [windows]="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 locales python3 wixl msitools osslsigncode openssl python3-yaml"
   [fuzz]="clang libclang-rt-dev"
   [bench]="valgrind hyperfine"
