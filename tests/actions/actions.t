@@ -41,10 +41,10 @@ as Caja's menu does.
   No valid profile is candidate to execution. Exiting.
   No valid profile is candidate to execution. Exiting.
 
-PCManFM-Qt's context menu, as its library libfm-qt builds it for the files
-(here with a program of the tests' that clicks "Email with Postlark" in it,
-and prints the entry where there is one), and Dolphin's, as KIO builds it
-from the service menus, alike.
+PCManFM-Qt's context menu is built by its library, libfm-qt, and Dolphin's by
+KIO, from the service menus. Here a small program of the tests' has each
+library build the menu for the files, prints the entry where the menu has it,
+and clicks it. Both offer it for one file, never for a folder or two files.
 
   $ mkdir -p share/kio/servicemenus && cp "$actions/dolphin-servicemenu.desktop" share/kio/servicemenus/postlark.desktop
   $ menu() { QT_QPA_PLATFORM=offscreen "$1" client "${@:2}" | grep -x 'Email with Postlark'; }

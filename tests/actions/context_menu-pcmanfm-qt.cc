@@ -11,8 +11,7 @@
 std::unique_ptr<QMenu> ContextMenu(const QStringList& paths) {
   // For as long as the menu is used, and never torn down after the
   // application has been.
-  static auto* library = new Fm::LibFmQt;
-  (void)library;
+  [[maybe_unused]] static auto* library = new Fm::LibFmQt;
   Fm::FilePathList files;
   for (const QString& path : paths) files.push_back(Fm::FilePath::fromLocalPath(path.toLocal8Bit().constData()));
   Fm::FileInfoJob job(files);
