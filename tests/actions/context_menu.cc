@@ -2,7 +2,10 @@
 // the name of each entry the file manager's own library puts in its menu
 // for FILEs, one a line; where one is "Email with Postlark", clicks it and
 // ends once the file RECORD exists (what the program it starts leaves), or
-// with 1 after 20 s.
+// with 1 after 20 s. It ends without tearing anything down: the menu's
+// library may have jobs of its own still running (libfm-qt lists a
+// folder's contents for its Create New menu), and destroying the menu
+// under one that waits for the main thread deadlocks.
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +13,7 @@
 #include <QTimer>
 
 #include <stdio.h>
+#include <unistd.h>
 
 #include "context_menu.h"
 
@@ -42,7 +46,7 @@ int main(int argc, char** argv) {
     if (name == QLatin1String("Email with Postlark")) ours = action;
   }
   fflush(stdout);
-  if (ours == nullptr) return 0;
+  if (ours == nullptr) _exit(0);
 
   ours->trigger();
   QTimer poll;
@@ -54,5 +58,7 @@ int main(int argc, char** argv) {
     fputs("nothing came of \"Email with Postlark\" within 20 s\n", stderr);
     app.exit(1);
   });
-  return app.exec();
+  const int status = app.exec();
+  fflush(stdout);
+  _exit(status);
 }
