@@ -2,7 +2,9 @@
 # transcript.sh NAME=VALUE... FILE.t...: runs transcripts. "  $ COMMAND" lines
 # run in bash, each followed by its exact output indented by two spaces; other
 # lines are comments; a line ending " (posix)" or " (windows)" counts there
-# only. Each file runs in a folder of its own, $WORK in the output.
+# only. Each file runs in a folder of its own, $WORK in the output. A
+# command still running after $limit seconds (60) is stopped, and its
+# output ends "(still running after 60 s: stopped)".
 # `postlark ARGS` runs app/'s copy of $program ($program_path; natively after
 # $wrapper; with wine=WINE through $runner) and prints its output (in CRLF on
 # Windows), the stand-in's record as "mapi:" lines, and "[STATUS]" unless 0:
@@ -14,7 +16,7 @@
 # then LINEs of a .reg file; `handled` prints what $handler was started
 # with. Each file starts with Wine's own mail program as the default again.
 set -uo pipefail
-wine= wrapper= files=()
+wine= wrapper= files=() limit=60
 for argument; do
   case $argument in
     *=*) declare "$argument" ;;
@@ -122,6 +124,33 @@ windows_path() {
 mail_keys() {
   "$wine" reg query "$1\\Software\\Clients\\Mail" /s </dev/null 2>/dev/null | tr -d '\r' | grep -v -e '^$' -e PreviousMAPI
 }
+# Run in the background beside each command: once SECONDS have passed,
+# kills what the shell PID started that still runs, but itself, and lists
+# it in stderr. A command that hangs fails its file, and says which it is,
+# long before the test's own time is up.
+stop_after() {
+  local seconds=$1 shell=$2 sleeper stat line state ppid pid queue stopped=()
+  trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+  sleep "$seconds" & sleeper=$!
+  wait "$sleeper" || exit 0
+  local -A children
+  for stat in /proc/[0-9]*/stat; do
+    { read -r line <"$stat"; } 2>/dev/null || continue
+    read -r state ppid _ <<<"${line##*) }"
+    pid=${stat#/proc/} && children[$ppid]+=" ${pid%/stat}"
+  done
+  queue=(${children[$shell]:-})
+  while [ ${#queue[@]} -gt 0 ]; do
+    pid=${queue[0]} && queue=("${queue[@]:1}")
+    [ "$pid" = "$BASHPID" ] || { stopped+=("$pid") && queue+=(${children[$pid]:-}); }
+  done
+  touch "$dir.stopped"
+  for pid in "${stopped[@]}"; do
+    echo "still running after $seconds s, killed: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+  done >>stderr
+  kill -KILL "${stopped[@]}" 2>/dev/null
+}
+
 placeholder=${work:?}/mapi32-placeholder.dll
 mkdir -p "$work" || exit 2
 if [ -n "$wine" ] && [ ! -e "$placeholder" ] && grep -q 'Wine builtin DLL' "$system_dir/mapi32.dll" 2>/dev/null; then
@@ -139,8 +168,13 @@ for file in "${files[@]}"; do
       case $line in
         '  $ '*)
           printf '%s\n' "$line"
+          shell=$BASHPID
+          stop_after "$limit" "$shell" </dev/null >/dev/null 2>&1 &
+          watchdog=$!
           eval "${line#  \$ }" </dev/null >"$dir.output" 2>>stderr
+          kill "$watchdog" 2>/dev/null; wait "$watchdog"
           output=$(cat "$dir.output"; echo .) && output=${output%.}
+          [ ! -e "$dir.stopped" ] || { output+="(still running after $limit s: stopped)"$'\n'; rm "$dir.stopped"; }
           [ -z "$output" ] || [ "${output: -1}" = $'\n' ] || output+=$' (no line break)\n'
           output=${output//"$dir"/\$WORK}  # and as Wine names it
           printf '%s' "${output//"Z:${dir//\//\\}"/\$WORK}" | sed 's/^/  /' ;;
